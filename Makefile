@@ -1,0 +1,34 @@
+# The commands a newcomer needs: `make run`, `make test`, `make bench`.
+JOBS ?= 2
+BUILD_RELEASE := build/release
+BUILD_TEST := build/test
+
+.PHONY: deps run test bench build-release build-test fuzz clean
+
+deps:
+	@scripts/install-deps
+
+build-release: deps
+	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release -DPINTOOLA_BENCH=ON -DPINTOOLA_TESTS=OFF
+	cmake --build $(BUILD_RELEASE) -j$(JOBS)
+
+run: build-release
+	$(BUILD_RELEASE)/bin/pintoola
+
+build-test: deps
+	cmake -S . -B $(BUILD_TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINTOOLA_SANITIZE=ON
+	cmake --build $(BUILD_TEST) -j$(JOBS)
+
+test: build-test
+	cd $(BUILD_TEST) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  QT_QPA_PLATFORM=offscreen \
+	  ctest --output-on-failure -j$(JOBS)
+
+bench: build-release
+	scripts/run-bench $(BUILD_RELEASE)
+
+clean:
+	rm -rf build

@@ -1,0 +1,1 @@
+namespace pintoola { void placeholder_app() {} }
