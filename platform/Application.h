@@ -1,0 +1,15 @@
+#pragma once
+#include <QApplication>
+
+namespace pintoola {
+
+// The application object: an exception that leaves an event handler is shown in the error box and
+// the event loop goes on with the next event.
+class TApplication : public QApplication {
+  Q_OBJECT
+ public:
+  TApplication(int& argc, char** argv);
+  bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace pintoola
