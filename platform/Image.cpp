@@ -1,0 +1,106 @@
+#include "platform/Image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/PageImage.h"
+
+namespace pintoola {
+
+namespace {
+TMouseButton ToButton(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::RightButton: return mbRight;
+    case Qt::MiddleButton: return mbMiddle;
+    default: return mbLeft;
+  }
+}
+}  // namespace
+
+TImage::TImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+TImage::~TImage() = default;
+
+PageBitmap& TImage::Picture() {
+  if (!page_) {
+    page_ = std::make_unique<PageBitmap>();
+    page_->SetOnChange([this] { PageChanged(); });
+    PageChanged();
+  }
+  return *page_;
+}
+
+void TImage::ClearPicture() {
+  page_.reset();
+  PageChanged();
+}
+
+void TImage::SetPicture(std::unique_ptr<PageBitmap> page) {
+  page_ = std::move(page);
+  if (page_) page_->SetOnChange([this] { PageChanged(); });
+  PageChanged();
+}
+
+void TImage::PageChanged() {
+  stale_ = true;
+  update();
+}
+
+const QImage& TImage::DisplayedImage() const {
+  if (stale_) {
+    shown_ = page_ ? ToQImage(*page_) : QImage();
+    stale_ = false;
+  }
+  return shown_;
+}
+
+void TImage::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (!static_.isNull()) {
+    QRect target(0, 0, static_.width(), static_.height());
+    if (stretch_) {
+      QSize size = static_.size();
+      size.scale(this->size(), proportional_ ? Qt::KeepAspectRatio : Qt::IgnoreAspectRatio);
+      target.setSize(size);
+    }
+    if (center_) target.moveCenter(rect().center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(target, static_);
+    return;
+  }
+  const QImage& img = DisplayedImage();
+  if (!img.isNull()) painter.drawImage(0, 0, img);
+}
+
+void TImage::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    leftPressed_ = true;
+    doubleClickPress_ = false;
+  }
+  emit MouseDown(ToButton(event->button()));
+}
+
+void TImage::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The second press of a double click is a press, but its release is no click.
+  if (event->button() == Qt::LeftButton) {
+    leftPressed_ = true;
+    doubleClickPress_ = true;
+  }
+  emit MouseDown(ToButton(event->button()));
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !leftPressed_) return;
+  leftPressed_ = false;
+  const bool inside = rect().contains(event->position().toPoint());
+  if (inside && !doubleClickPress_) emit Click();
+  doubleClickPress_ = false;
+}
+
+void TImage::mouseMoveEvent(QMouseEvent*) { emit MouseMove(); }
+
+void TImage::enterEvent(QEnterEvent*) { emit MouseEnter(); }
+
+void TImage::leaveEvent(QEvent*) { emit MouseLeave(); }
+
+}  // namespace pintoola
