@@ -1,5 +1,7 @@
 #include "platform/DrawSurface.h"
 
+#include "engine/Brush.h"
+
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QTextOption>
@@ -38,25 +40,13 @@ QFont ToQFont(const TFontSpec& spec) {
 
 namespace {
 
-// 8 × 8 hatch tiles, anchored at the device origin through the painter's brush origin.
-bool HatchPixel(TBrushStyle style, int x, int y) {
-  switch (style) {
-    case bsHorizontal: return y == 7;
-    case bsVertical: return x == 7;
-    case bsFDiagonal: return x == y;
-    case bsBDiagonal: return x + y == 7;
-    case bsCross: return x == 7 || y == 7;
-    case bsDiagCross: return x == y || x + y == 7;
-    default: return false;
-  }
-}
-
+// Hatched brushes use the page engine's 8 × 8 tiles, so controls and pages show the same lines.
 QImage HatchTile(TBrushStyle style, const QColor& color) {
   QImage tile(8, 8, QImage::Format_ARGB32);
   tile.fill(Qt::transparent);
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 8; ++x)
-      if (HatchPixel(style, x, y)) tile.setPixelColor(x, y, color);
+      if (OnHatchLine(static_cast<int>(style) - 2, x, y)) tile.setPixelColor(x, y, color);
   return tile;
 }
 

@@ -13,6 +13,11 @@ void TPanel::SetColor(TColor color) {
   update();
 }
 
+void TPanel::SetCaption(const QString& caption) {
+  caption_ = caption;
+  update();
+}
+
 void TPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   DrawSurface s(painter);
@@ -22,6 +27,11 @@ void TPanel::paintEvent(QPaintEvent*) {
   s.FillSolid(Rect(0, 0, 1, r.Bottom - 1), clBtnHighlight);
   s.FillSolid(Rect(r.Right - 1, 0, r.Right, r.Bottom), clBtnShadow);
   s.FillSolid(Rect(0, r.Bottom - 1, r.Right, r.Bottom), clBtnShadow);
+  if (!caption_.isEmpty()) {
+    painter.setFont(font());
+    painter.setPen(ToQColor(clBtnText));
+    painter.drawText(rect(), Qt::AlignCenter, caption_);
+  }
 }
 
 }  // namespace pintoola

@@ -16,6 +16,9 @@ class TPanel : public QWidget {
   AlignLayout* ChildLayout() { return layout_; }
   void SetColor(TColor color);
   TColor Color() const { return color_; }
+  // Drawn centred; hidden when empty.
+  void SetCaption(const QString& caption);
+  QString Caption() const { return caption_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -23,6 +26,7 @@ class TPanel : public QWidget {
  private:
   AlignLayout* layout_;
   TColor color_ = clBtnFace;
+  QString caption_;
 };
 
 }  // namespace pintoola

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include "platform/Application.h"
 
+// GUI suites run inside the program's own application object, so an exception that leaves an
+// event handler is reported the way the program reports it.
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-  QApplication app(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  pintoola::TApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
