@@ -225,6 +225,18 @@ void DrawSurface::DrawFocusRect(const TRect& r) {
   p_.restore();
 }
 
+void DrawSurface::SaveDC() { p_.save(); }
+
+void DrawSurface::RestoreDC() { p_.restore(); }
+
+void DrawSurface::ExcludeClipRect(const TRect& r) {
+  if (r.IsEmpty()) return;
+  const QPaintDevice* device = p_.device();
+  const QRegion current =
+      p_.hasClipping() ? p_.clipRegion() : QRegion(0, 0, device ? device->width() : 0, device ? device->height() : 0);
+  p_.setClipRegion(current.subtracted(QRegion(ToQRect(r))), Qt::ReplaceClip);
+}
+
 QImage KeyedImage(const QImage& image, TColor keyColor) {
   QImage out = image.convertToFormat(QImage::Format_ARGB32);
   if (keyColor == clNone) return out;

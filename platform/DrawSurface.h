@@ -92,6 +92,12 @@ class DrawSurface {
   // Stretches src of image into dst; pixels of keyColor (when not clNone) are left out.
   void StretchDraw(const TRect& dst, const QImage& image, const TRect& src, TColor keyColor = clNone);
 
+  // Clipping, GDI-like: SaveDC keeps the clip region, RestoreDC brings back the last one kept;
+  // ExcludeClipRect takes r out of what later drawing may touch.
+  void SaveDC();
+  void RestoreDC();
+  void ExcludeClipRect(const TRect& r);
+
  private:
   QPainter& p_;
   TColor brushColor_ = clWhite;
