@@ -30,5 +30,12 @@ test: build-test
 bench: build-release
 	scripts/run-bench $(BUILD_RELEASE)
 
+# The page reader under libFuzzer for FUZZ_SECONDS over the seed corpus and the kept findings.
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINTOOLA_FUZZ=ON
+	cmake --build build/fuzz -j$(JOBS)
+	scripts/run-fuzz build/fuzz $(FUZZ_SECONDS)
+
 clean:
 	rm -rf build

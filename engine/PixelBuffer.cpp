@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -10,23 +11,41 @@ namespace pintoola {
 
 namespace {
 constexpr size_t kHugePage = size_t{2} << 20;
-}
 
-PixelBuffer::PixelBuffer(size_t size, bool zeroed) : size_(size) {
+// Large buffers come straight from the kernel: already zero, 2 MiB aligned so that transparent
+// huge pages can back them, and returned to the system when freed.
+uint8_t* MapAligned(size_t size) {
+  const size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+  const size_t span = rounded + kHugePage;
+  void* raw = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (raw == MAP_FAILED) throw std::bad_alloc();
+  const auto start = reinterpret_cast<uintptr_t>(raw);
+  const uintptr_t aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
+  if (aligned > start) munmap(raw, aligned - start);
+  const uintptr_t end = start + span, used = aligned + rounded;
+  if (end > used) munmap(reinterpret_cast<void*>(used), end - used);
+  madvise(reinterpret_cast<void*>(aligned), rounded, MADV_HUGEPAGE);
+  return reinterpret_cast<uint8_t*>(aligned);
+}
+}  // namespace
+
+PixelBuffer::PixelBuffer(size_t size, bool zeroed) : data_(nullptr, Free{0}), size_(size) {
   if (size == 0) return;
-  void* p = nullptr;
   if (size >= kHugePage) {
-    const size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
-    p = std::aligned_alloc(kHugePage, rounded);
-    if (p) madvise(p, rounded, MADV_HUGEPAGE);
-  } else {
-    p = std::malloc(size);
+    data_ = std::unique_ptr<uint8_t, Free>(MapAligned(size), Free{size});
+    return;
   }
+  void* p = zeroed ? std::calloc(size, 1) : std::malloc(size);
   if (!p) throw std::bad_alloc();
-  if (zeroed) std::memset(p, 0, size);
-  data_.reset(static_cast<uint8_t*>(p));
+  data_ = std::unique_ptr<uint8_t, Free>(static_cast<uint8_t*>(p), Free{0});
 }
 
-void PixelBuffer::Free::operator()(uint8_t* p) const { std::free(p); }
+void PixelBuffer::Free::operator()(uint8_t* p) const {
+  if (mapped == 0) {
+    std::free(p);
+  } else {
+    munmap(p, (mapped + kHugePage - 1) / kHugePage * kHugePage);
+  }
+}
 
 }  // namespace pintoola
