@@ -1,2 +1,0 @@
-// placeholder
-namespace pintoola { void placeholder_palette() {} }
