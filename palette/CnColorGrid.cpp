@@ -76,7 +76,9 @@ TColor TCnColorGrid::CellColor(int index) const {
   return ColorSetCellColor(FColorSet, index, FCustomColors, FCustomColorType);
 }
 
-TColor TCnColorGrid::SelectedColor() const { return CellColor(FCurrent.Row * FMetrics.ColCount + FCurrent.Col); }
+TColor TCnColorGrid::SelectedColor() const {
+  return CellColor(FCurrent.Row * FMetrics.ColCount + FCurrent.Col);
+}
 
 void TCnColorGrid::SetColCount(int value) {
   if (value < 0 || value == FMetrics.ColCount) return;
@@ -123,8 +125,8 @@ bool TCnColorGrid::PreColorSet() {
 }
 
 void TCnColorGrid::ApplyColorSetSize() {
-  const TColorSetShape shape =
-      FColorSet == csCustomColors ? TColorSetShape{FCustomRowCount, FCustomColCount} : BuiltInShape(FColorSet);
+  const TColorSetShape shape = FColorSet == csCustomColors ? TColorSetShape{FCustomRowCount, FCustomColCount}
+                                                           : BuiltInShape(FColorSet);
   SetRowCount(shape.Rows);
   SetColCount(shape.Cols);
   if (FAutoSize) RunResizeRule();
@@ -173,7 +175,8 @@ void TCnColorGrid::MoveCurrent(TGridCoord cell) {
 void TCnColorGrid::InvalidateCell(TGridCoord cell) {
   const TRect r = CellRect(FMetrics, cell.Col, cell.Row);
   // The cell's own line column and row belong to it: its outer frame covers them.
-  update(QRect(r.Left + kBorder, r.Top + kBorder, r.Width() + FMetrics.LineWidth, r.Height() + FMetrics.LineWidth));
+  update(QRect(r.Left + kBorder, r.Top + kBorder, r.Width() + FMetrics.LineWidth,
+               r.Height() + FMetrics.LineWidth));
 }
 
 TGridCoord TCnColorGrid::CellAtPoint(const QPoint& pos) const {

@@ -42,10 +42,10 @@ TGridCoord KeyTarget(const TGridMetrics& m, TGridCoord current, TGridKey key, bo
                      int lastRow);
 
 struct TCellLineColors {
-  TColor GridLine1 = clGrayText;    // top and left edge
-  TColor GridLine2 = clWindow;      // line column and line row
-  TColor SelectLine = clBlack;      // outer and inner frame of the current cell
-  TColor SelectRange = clWindow;    // middle frame of the current cell
+  TColor GridLine1 = clGrayText;  // top and left edge
+  TColor GridLine2 = clWindow;    // line column and line row
+  TColor SelectLine = clBlack;    // outer and inner frame of the current cell
+  TColor SelectRange = clWindow;  // middle frame of the current cell
 };
 
 // Paints one cell: its fill, then either the three nested frames of the current cell over its

@@ -122,7 +122,8 @@ TEST(ColorGridModel, MainWindowPaletteReadsTheSafeColoursInRowsOfSeven) {
     for (int c = 0; c < 7; ++c) {
       EXPECT_EQ(grid.CellColor(r.row * 7 + c), r.colors[c]) << "cell " << c << "," << r.row;
       if (r.row == 0 && c == 0) continue;  // the current cell's frames cover its centre ring
-      EXPECT_EQ(Pixel(image, CellLeft(c) + 7, CellTop(r.row) + 7), r.colors[c]) << "cell " << c << "," << r.row;
+      EXPECT_EQ(Pixel(image, CellLeft(c) + 7, CellTop(r.row) + 7), r.colors[c])
+          << "cell " << c << "," << r.row;
     }
   // Rows 2 … 29 are entries 14 … 209 of the safe colours, in order.
   for (int i = 14; i < 210; ++i) EXPECT_EQ(grid.CellColor(i), ColorTable()[static_cast<size_t>(i)]) << i;
@@ -320,8 +321,8 @@ TEST_F(PaletteGrid, LastColumnAndRowEdgesFallOutsideTheClientArea) {
   const QImage image = Grab();
   // x = 113 and y = 545 are the inner ring of the border, not the cells' line column and row.
   const TColor innerRing = Shown(cl3DLight);
-  EXPECT_EQ(Pixel(image, 113, CellTop(3) + 5), innerRing);   // an ordinary cell's window-colour edge
-  EXPECT_EQ(Pixel(image, 113, CellTop(10) + 5), innerRing);  // the current cell's outer frame
+  EXPECT_EQ(Pixel(image, 113, CellTop(3) + 5), innerRing);         // an ordinary cell's window-colour edge
+  EXPECT_EQ(Pixel(image, 113, CellTop(10) + 5), innerRing);        // the current cell's outer frame
   EXPECT_EQ(Pixel(image, 112, CellTop(10) + 5), Shown(clWindow));  // its middle frame is still inside
   EXPECT_EQ(Pixel(image, CellLeft(2) + 5, 545), innerRing);
   EXPECT_EQ(Pixel(image, 114, 300), Shown(clBtnHighlight));
@@ -392,6 +393,13 @@ TEST_F(PaletteGrid, HotTrackingMovesTheFrameWithoutAClick) {
   QTest::mouseMove(grid_, CellCenter(1, 1));
   EXPECT_EQ(grid_->Col(), 3);
   EXPECT_EQ(grid_->Row(), 5);
+  // Without hot tracking a held left button still drags the current cell along.
+  ClickLog log(grid_);
+  QTest::mousePress(grid_, Qt::LeftButton, {}, CellCenter(1, 1));
+  QTest::mouseMove(grid_, CellCenter(2, 7));
+  EXPECT_EQ(grid_->Row(), 7);
+  QTest::mouseRelease(grid_, Qt::LeftButton, {}, CellCenter(2, 7));
+  EXPECT_EQ(log.colors, std::vector<TColor>{ColorAt(2, 7)});
 }
 
 TEST_F(PaletteGrid, PressDragReleaseChoosesTheCellUnderTheRelease) {
@@ -500,7 +508,8 @@ TEST_F(PaletteGrid, KeysMoveTheCurrentCellAndChooseIt) {
     EXPECT_EQ(grid_->Col(), k.to.Col) << what;
     EXPECT_EQ(grid_->Row(), k.to.Row) << what;
     const bool moved = !(k.from == k.to);
-    EXPECT_EQ(log.colors, moved ? std::vector<TColor>{ColorAt(k.to.Col, k.to.Row)} : std::vector<TColor>{}) << what;
+    EXPECT_EQ(log.colors, moved ? std::vector<TColor>{ColorAt(k.to.Col, k.to.Row)} : std::vector<TColor>{})
+        << what;
     grid_->disconnect();
   }
 }
@@ -520,8 +529,8 @@ TEST_F(PaletteGrid, KeysMoveFromTheFramedCellNotTheChosenOne) {
 }
 
 void Wheel(QWidget* w, int delta) {
-  QWheelEvent event(QPointF(10, 10), w->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent event(QPointF(10, 10), w->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(w, &event);
 }
 
@@ -532,8 +541,8 @@ TEST_F(PaletteGrid, WheelMovesARowPerNotch) {
     int toRow;
     int clicks;
   } cases[] = {
-      {0, {-120}, 1, 1},      {0, {-240}, 2, 2},  {5, {120}, 4, 1}, {0, {120}, 0, 0},
-      {33, {-120}, 33, 0},    {0, {-60}, 0, 0},   {0, {-60, -60}, 1, 1}, {32, {-360}, 33, 1},
+      {0, {-120}, 1, 1},   {0, {-240}, 2, 2}, {5, {120}, 4, 1},      {0, {120}, 0, 0},
+      {33, {-120}, 33, 0}, {0, {-60}, 0, 0},  {0, {-60, -60}, 1, 1}, {32, {-360}, 33, 1},
   };
   FocusGrid();
   for (const Case& k : cases) {

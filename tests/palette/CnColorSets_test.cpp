@@ -94,8 +94,8 @@ TEST(CustomColors, ParsesTheThreeNotations) {
     TCustomColorType type;
     TColor expected;
   } cases[] = {
-      {"#FF8000", ccHex, 0x0080FF},  {"#ff8000", ccHtml, 0x0080FF}, {"$0000FF", ccHex, 0xFF0000},
-      {"#123456xy", ccHex, 0x563412}, {"33023", ccDec, 33023},        {"-16777211", ccDec, clWindow},
+      {"#FF8000", ccHex, 0x0080FF},   {"#ff8000", ccHtml, 0x0080FF}, {"$0000FF", ccHex, 0xFF0000},
+      {"#123456xy", ccHex, 0x563412}, {"33023", ccDec, 33023},       {"-16777211", ccDec, clWindow},
       {"+255", ccDec, 255},
   };
   for (const Case& k : cases) EXPECT_EQ(ParseCustomColor(k.text, k.type), k.expected) << k.text;
@@ -105,8 +105,8 @@ TEST(CustomColors, InvalidStringsRaiseTheConversionError) {
   struct Case {
     const char* text;
     TCustomColorType type;
-  } cases[] = {{"#FF80", ccHex},  {"#GG8000", ccHex},     {"", ccHtml}, {"#FF 000", ccHex}, {"12a", ccDec},
-               {"", ccDec},       {"99999999999", ccDec}, {"-", ccDec}, {"2147483648", ccDec}};
+  } cases[] = {{"#FF80", ccHex}, {"#GG8000", ccHex},     {"", ccHtml}, {"#FF 000", ccHex},   {"12a", ccDec},
+               {"", ccDec},      {"99999999999", ccDec}, {"-", ccDec}, {"2147483648", ccDec}};
   for (const Case& k : cases) EXPECT_THROW(ParseCustomColor(k.text, k.type), EPintoolaError) << k.text;
   try {
     ParseCustomColor("12a", ccDec);
@@ -122,13 +122,14 @@ TEST(CellColorRule, FixedSetsRunOnIntoLaterSetsThenGiveWindowColour) {
     int index;
     TColor expected;
   } cases[] = {
-      {csSafeColors, 216, 0x000000},     {csSafeColors, 237, 0x050505},   {csSafeColors, 727, 0xFF0400},
-      {csSafeColors, 728, clWindow},     {cs16Colors, 15, 0xFFFFFF},      {cs16Colors, 16, 0x000000},
-      {cs16Colors, 511, 0xFF0400},       {cs16Colors, 512, clWindow},     {csGrayColors, 256, 0x0000FF},
+      {csSafeColors, 216, 0x000000},     {csSafeColors, 237, 0x050505},     {csSafeColors, 727, 0xFF0400},
+      {csSafeColors, 728, clWindow},     {cs16Colors, 15, 0xFFFFFF},        {cs16Colors, 16, 0x000000},
+      {cs16Colors, 511, 0xFF0400},       {cs16Colors, 512, clWindow},       {csGrayColors, 256, 0x0000FF},
       {csRedGreenColors, 239, 0xFF0400}, {csRedGreenColors, 240, clWindow}, {csHSBColors, 233, 0xFFFFFF},
-      {csHSBColors, 234, clWindow},      {csSafeColors, -1, clWindow},    {csCustomColors, 0, clWindow},
+      {csHSBColors, 234, clWindow},      {csSafeColors, -1, clWindow},      {csCustomColors, 0, clWindow},
   };
-  for (const Case& k : cases) EXPECT_EQ(ColorSetCellColor(k.set, k.index, none, ccHex), k.expected) << k.set << ":" << k.index;
+  for (const Case& k : cases)
+    EXPECT_EQ(ColorSetCellColor(k.set, k.index, none, ccHex), k.expected) << k.set << ":" << k.index;
 
   const std::vector<std::string> custom = {"#FF8000", "bad"};
   EXPECT_EQ(ColorSetCellColor(csCustomColors, 0, custom, ccHex), 0x0080FF);

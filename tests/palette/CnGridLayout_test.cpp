@@ -17,7 +17,8 @@ TEST(GridGeometry, CellRectanglesAndTheirLines) {
 TEST(GridGeometry, HitTestingCountsTheTrailingLineAndStopsAfterTheLastCell) {
   struct Case {
     int pos, col, row;
-  } cases[] = {{-1, -1, -1}, {0, 0, 0}, {14, 0, 0}, {15, 0, 0}, {16, 1, 1}, {111, 6, 6}, {112, -1, 7}, {543, -1, 33}, {544, -1, -1}};
+  } cases[] = {{-1, -1, -1}, {0, 0, 0},    {14, 0, 0},    {15, 0, 0},   {16, 1, 1},
+               {111, 6, 6},  {112, -1, 7}, {543, -1, 33}, {544, -1, -1}};
   for (const Case& k : cases) {
     EXPECT_EQ(ColumnAt(kPalette, k.pos), k.col) << k.pos;
     EXPECT_EQ(RowAt(kPalette, k.pos), k.row) << k.pos;
@@ -40,14 +41,18 @@ TEST(GridKeys, TargetsAreClampedToTheGrid) {
     bool ctrl;
     TGridCoord to;
   } cases[] = {
-      {{3, 5}, K::Left, false, {2, 5}},     {{0, 5}, K::Left, false, {0, 5}},     {{3, 5}, K::Right, false, {4, 5}},
-      {{6, 5}, K::Right, false, {6, 5}},    {{3, 5}, K::Up, false, {3, 4}},       {{3, 0}, K::Up, false, {3, 0}},
-      {{3, 5}, K::Down, false, {3, 6}},     {{3, 33}, K::Down, false, {3, 33}},   {{3, 0}, K::PageDown, false, {3, 33}},
-      {{3, 33}, K::PageUp, false, {3, 0}},  {{3, 5}, K::PageDown, false, {3, 33}}, {{3, 5}, K::PageUp, false, {3, 0}},
-      {{3, 5}, K::Home, false, {0, 5}},     {{3, 5}, K::End, false, {6, 5}},      {{5, 5}, K::Left, true, {0, 5}},
-      {{6, 5}, K::Left, true, {0, 5}},      {{0, 5}, K::Right, true, {6, 5}},     {{3, 5}, K::Up, true, {3, 5}},
-      {{3, 5}, K::Down, true, {3, 5}},      {{3, 5}, K::PageUp, true, {3, 0}},    {{3, 5}, K::PageDown, true, {3, 33}},
-      {{3, 5}, K::Home, true, {0, 0}},      {{3, 5}, K::End, true, {6, 33}},
+      {{3, 5}, K::Left, false, {2, 5}},      {{0, 5}, K::Left, false, {0, 5}},
+      {{3, 5}, K::Right, false, {4, 5}},     {{6, 5}, K::Right, false, {6, 5}},
+      {{3, 5}, K::Up, false, {3, 4}},        {{3, 0}, K::Up, false, {3, 0}},
+      {{3, 5}, K::Down, false, {3, 6}},      {{3, 33}, K::Down, false, {3, 33}},
+      {{3, 0}, K::PageDown, false, {3, 33}}, {{3, 33}, K::PageUp, false, {3, 0}},
+      {{3, 5}, K::PageDown, false, {3, 33}}, {{3, 5}, K::PageUp, false, {3, 0}},
+      {{3, 5}, K::Home, false, {0, 5}},      {{3, 5}, K::End, false, {6, 5}},
+      {{5, 5}, K::Left, true, {0, 5}},       {{6, 5}, K::Left, true, {0, 5}},
+      {{0, 5}, K::Right, true, {6, 5}},      {{3, 5}, K::Up, true, {3, 5}},
+      {{3, 5}, K::Down, true, {3, 5}},       {{3, 5}, K::PageUp, true, {3, 0}},
+      {{3, 5}, K::PageDown, true, {3, 33}},  {{3, 5}, K::Home, true, {0, 0}},
+      {{3, 5}, K::End, true, {6, 33}},
   };
   for (const Case& k : cases)
     EXPECT_EQ(KeyTarget(kPalette, k.from, k.key, k.ctrl, 6, 33), k.to)
