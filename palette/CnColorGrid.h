@@ -45,11 +45,12 @@ class TCnColorGrid : public QWidget {
   TCustomColorType CustomColorType() const { return FCustomColorType; }
   void SetCustomColorType(TCustomColorType value) { FCustomColorType = value; }
 
-  // Colour of the current cell.
+  // Colour of the current cell. Like CellColor, raises the conversion error for a custom string that
+  // holds no number.
   TColor SelectedColor() const;
   TColor CellColor(int index) const;
 
-  // Grid settings. Shrinking the grid pulls the current cell back inside it.
+  // Grid settings; negative values are ignored. Shrinking the grid pulls the current cell back inside.
   int ColCount() const { return FMetrics.ColCount; }
   void SetColCount(int value);
   int RowCount() const { return FMetrics.RowCount; }
