@@ -121,6 +121,12 @@ class PageBitmap {
   const PageCanvas& Canvas() const { return canvas_; }
 
   const BitmapImage* Image() const { return image_.get(); }
+  // Installs an image built elsewhere (any depth; nullptr: become empty); signals a change.
+  void SetImage(std::shared_ptr<BitmapImage> image) {
+    image_ = std::move(image);
+    fileBytes_.reset();
+    Changed();
+  }
   bool HasLoadedFileBytes() const { return fileBytes_ != nullptr; }
   // Number of page objects (pages and snapshots) holding this page's image; 0 when empty.
   long HolderCount() const { return image_ ? image_.use_count() : 0; }

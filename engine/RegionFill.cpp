@@ -1,0 +1,232 @@
+#include "engine/RegionFill.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <vector>
+
+#include "engine/Brush.h"
+
+namespace pintoola {
+
+namespace {
+
+// A row still to be searched: row y within [xl, xr], reached from row y - dy.
+struct Pending {
+  int y, xl, xr, dy;
+};
+
+// The area found by the search, one bit per page pixel, and the search's work list. Kept between
+// fills so a click allocates nothing once the page size is known; the mask is all clear between
+// fills (the painting pass clears what the search set).
+struct FillScratch {
+  std::vector<uint64_t> mask;
+  std::vector<Pending> work;
+  int width = 0, height = 0, words = 0;  // words per mask row
+  bool dirty = false;                    // a fill was interrupted: the mask may hold stale bits
+
+  void Prepare(int w, int h) {
+    const int wordsPerRow = (w + 63) / 64;
+    const size_t need = static_cast<size_t>(wordsPerRow) * static_cast<size_t>(h);
+    if (w != width || h != height || dirty) {
+      if (mask.size() < need) mask.resize(need);
+      std::fill(mask.begin(), mask.begin() + static_cast<std::ptrdiff_t>(need), 0);
+      width = w;
+      height = h;
+      words = wordsPerRow;
+      dirty = false;
+    }
+    work.clear();
+  }
+  uint64_t* MaskRow(int y) { return mask.data() + static_cast<size_t>(y) * static_cast<size_t>(words); }
+};
+
+FillScratch& Scratch() {
+  static thread_local FillScratch scratch;
+  return scratch;
+}
+
+bool TestBit(const uint64_t* bits, int x) { return (bits[x >> 6] >> (x & 63)) & 1u; }
+
+// Sets bits [a, b).
+void SetBits(uint64_t* bits, int a, int b) {
+  int wa = a >> 6;
+  const int wb = (b - 1) >> 6;
+  const uint64_t first = ~uint64_t{0} << (a & 63);
+  const uint64_t last = ~uint64_t{0} >> (63 - ((b - 1) & 63));
+  if (wa == wb) {
+    bits[wa] |= first & last;
+    return;
+  }
+  bits[wa++] |= first;
+  for (; wa < wb; ++wa) bits[wa] = ~uint64_t{0};
+  bits[wb] |= last;
+}
+
+// First clear bit at or after x, or `end`.
+int NextClearBit(const uint64_t* bits, int x, int end) {
+  while (x < end) {
+    const uint64_t w = ~bits[x >> 6] >> (x & 63);
+    if (w) return std::min(end, x + std::countr_zero(w));
+    x = (x | 63) + 1;
+  }
+  return end;
+}
+
+// Exact comparison with one 24-bit colour; eight pixels are three 64-bit words of a repeating
+// pattern, whatever the pixel the comparison starts at.
+class ColorMatch {
+ public:
+  explicit ColorMatch(TColor c) : px_{GetBValue(c), GetGValue(c), GetRValue(c)} {
+    uint8_t pattern[24];
+    for (int i = 0; i < 8; ++i) std::memcpy(pattern + 3 * i, px_, 3);
+    std::memcpy(q_, pattern, 24);
+  }
+  bool At(const uint8_t* row, int x) const {
+    const uint8_t* p = row + 3 * static_cast<size_t>(x);
+    return p[0] == px_[0] && p[1] == px_[1] && p[2] == px_[2];
+  }
+  // First x at or after `x` (below end) that does not match, or end.
+  int RunEnd(const uint8_t* row, int x, int end) const {
+    uint64_t w[3];
+    while (end - x >= 8) {
+      std::memcpy(w, row + 3 * static_cast<size_t>(x), 24);
+      if (((w[0] ^ q_[0]) | (w[1] ^ q_[1]) | (w[2] ^ q_[2])) != 0) break;
+      x += 8;
+    }
+    while (x < end && At(row, x)) ++x;
+    return x;
+  }
+  // Leftmost x of the run of matching pixels that ends at `x` (which matches).
+  int RunStart(const uint8_t* row, int x) const {
+    uint64_t w[3];
+    while (x >= 8) {
+      std::memcpy(w, row + 3 * static_cast<size_t>(x - 8), 24);
+      if (((w[0] ^ q_[0]) | (w[1] ^ q_[1]) | (w[2] ^ q_[2])) != 0) break;
+      x -= 8;
+    }
+    while (x > 0 && At(row, x - 1)) --x;
+    return x;
+  }
+
+ private:
+  uint8_t px_[3];
+  uint64_t q_[3];
+};
+
+struct AreaBounds {
+  int left, top, right, bottom;  // inclusive
+};
+
+// Marks the area of (x, y) in the mask. Every pixel is looked at a bounded number of times; each
+// run found is marked before the rows next to it are searched, so it is never entered twice.
+AreaBounds FindArea(const BitmapImage& img, int x, int y, const ColorMatch& match, FillScratch& s) {
+  const int w = img.width, h = img.height;
+  const uint8_t* row = img.Row(y);
+  const int a0 = match.RunStart(row, x), b0 = match.RunEnd(row, x + 1, w);
+  SetBits(s.MaskRow(y), a0, b0);
+  AreaBounds box{a0, y, b0 - 1, y};
+  s.work.push_back({y + 1, a0, b0 - 1, 1});
+  s.work.push_back({y - 1, a0, b0 - 1, -1});
+  while (!s.work.empty()) {
+    const Pending p = s.work.back();
+    s.work.pop_back();
+    if (p.y < 0 || p.y >= h) continue;
+    row = img.Row(p.y);
+    uint64_t* bits = s.MaskRow(p.y);
+    int cx = p.xl;
+    while (cx <= p.xr) {
+      if (!match.At(row, cx)) {
+        ++cx;
+        continue;
+      }
+      if (TestBit(bits, cx)) {
+        cx = NextClearBit(bits, cx, p.xr + 1);
+        continue;
+      }
+      // Left of cx inside the range was another colour or already found (and found runs are
+      // whole), so only a run starting at the range's left end can reach further left.
+      const int a = cx == p.xl ? match.RunStart(row, cx) : cx;
+      const int b = match.RunEnd(row, cx + 1, w);  // exclusive
+      SetBits(bits, a, b);
+      box.left = std::min(box.left, a);
+      box.right = std::max(box.right, b - 1);
+      box.top = std::min(box.top, p.y);
+      box.bottom = std::max(box.bottom, p.y);
+      s.work.push_back({p.y + p.dy, a, b - 1, p.dy});
+      if (a < p.xl) s.work.push_back({p.y - p.dy, a, p.xl - 1, -p.dy});
+      if (b - 1 > p.xr) s.work.push_back({p.y - p.dy, p.xr + 1, b - 1, -p.dy});
+      cx = b + 1;
+    }
+  }
+  return box;
+}
+
+void PaintSpan(uint8_t* row, int y, int a, int b, const RealizedBrush& brush) {
+  if (brush.kind == BrushKind::Solid) {
+    PaintRun(row, a, b, brush.color);
+    return;
+  }
+  const uint8_t lines = HatchRowBits(brush.hatch, y);
+  if (lines == 0xFF) {
+    PaintRun(row, a, b, brush.color);
+    return;
+  }
+  const uint8_t px[3] = {GetBValue(brush.color), GetGValue(brush.color), GetRValue(brush.color)};
+  for (int i = 0; i < 8; ++i) {
+    if (!(lines & (1u << i))) continue;
+    for (int x = a + ((i - a) & 7); x < b; x += 8) std::memcpy(row + 3 * static_cast<size_t>(x), px, 3);
+  }
+}
+
+// Paints the marked pixels and clears the mask behind itself.
+void PaintArea(BitmapImage& img, const AreaBounds& box, const RealizedBrush& brush, FillScratch& s) {
+  const int w0 = box.left >> 6, w1 = box.right >> 6;
+  for (int y = box.top; y <= box.bottom; ++y) {
+    uint8_t* row = img.Row(y);
+    uint64_t* bits = s.MaskRow(y);
+    int runStart = -1, runEnd = -1;
+    for (int wi = w0; wi <= w1; ++wi) {
+      uint64_t word = bits[wi];
+      if (!word) continue;
+      bits[wi] = 0;
+      const int base = wi << 6;
+      while (word) {
+        const int start = std::countr_zero(word);
+        const int len = std::countr_one(word >> start);
+        if (runEnd == base + start) {
+          runEnd += len;
+        } else {
+          if (runStart >= 0) PaintSpan(row, y, runStart, runEnd, brush);
+          runStart = base + start;
+          runEnd = runStart + len;
+        }
+        word = start + len >= 64 ? 0 : word & (~uint64_t{0} << (start + len));
+      }
+    }
+    if (runStart >= 0) PaintSpan(row, y, runStart, runEnd, brush);
+  }
+}
+
+}  // namespace
+
+void FillRegion(PageBitmap& page, int x, int y, TColor color, TBrushStyle style) {
+  page.Canvas().brushColor = color;
+  page.Canvas().brushStyle = style;
+  const TColor start = page.Pixels(x, y);  // before anything else; −1 outside the page
+  BitmapImage* img = page.BeginDraw();
+  const RealizedBrush brush = RealizeBrush(color, style);
+  const bool inside = img && x >= 0 && y >= 0 && x < img->width && y < img->height;
+  // A brush of the start colour repaints the area as it is; a hollow brush paints nothing.
+  if (inside && brush.kind != BrushKind::Hollow && (brush.color & 0xFFFFFF) != start) {
+    FillScratch& s = Scratch();
+    s.Prepare(img->width, img->height);
+    s.dirty = true;
+    const AreaBounds box = FindArea(*img, x, y, ColorMatch(start), s);
+    PaintArea(*img, box, brush, s);
+    s.dirty = false;
+  }
+  page.Changed();
+}
+
+}  // namespace pintoola
