@@ -389,9 +389,10 @@ void WriteFileAtomically(const std::string& path, const uint8_t* head, size_t he
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = (folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                      std::to_string(++counter) + ".tmp"))
-               .string();
+    std::string name(".");
+    name.append(target.filename().string()).append(".").append(std::to_string(::getpid()));
+    name.append(".").append(std::to_string(++counter)).append(".tmp");
+    temp = (folder / name).string();
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
