@@ -313,7 +313,19 @@ void TcyBaseButton::SetNumGlyphs(int value) {
 
 void TcyBaseButton::SetCaption(const QString& value) {
   FCaption = value;
+  UpdateMnemonic();
   update();
+}
+
+void TcyBaseButton::UpdateMnemonic() {
+  delete mnemonic_;
+  mnemonic_ = nullptr;
+  const QKeySequence key = QKeySequence::mnemonic(FCaption);
+  if (key.isEmpty()) return;
+  mnemonic_ = new QShortcut(key, this, nullptr, nullptr, Qt::WindowShortcut);
+  connect(mnemonic_, &QShortcut::activated, this, [this] {
+    if (isEnabled() && isVisible()) Click();
+  });
 }
 
 void TcyBaseButton::SetKind(TBitBtnKind value) {
@@ -334,6 +346,7 @@ void TcyBaseButton::SetKind(TBitBtnKind value) {
   SetDefault(k.isDefault);
   SetCancel(k.isCancel);
   FCaption = QString::fromLatin1(k.caption);
+  UpdateMnemonic();
   FModalResult = k.modalResult;
   SetGlyph(KindGlyph(value), 2);
 }

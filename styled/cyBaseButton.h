@@ -149,6 +149,8 @@ class TcyBaseButton : public QWidget {
 
  private:
   void HookWindowKeys();
+  // Alt plus the letter after "&" in the caption clicks the button.
+  void UpdateMnemonic();
 
   TCaptionOrientation FCaptionOrientation = coHorizontal;
   QImage FPicGlyph;
@@ -168,6 +170,7 @@ class TcyBaseButton : public QWidget {
   bool FWordWrap = false;
   QString FCaption;
   TFontSpec FFont;
+  QShortcut* mnemonic_ = nullptr;  // child of this button
 };
 
 }  // namespace pintoola

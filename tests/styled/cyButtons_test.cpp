@@ -327,6 +327,24 @@ TEST(TcyBitBtn, AHandlerCanKeepTheDialogOpen) {
   EXPECT_EQ(dialog.exec(), 99);
 }
 
+TEST(TcyBitBtn, CaptionAcceleratorClicks) {
+  QDialog dialog;
+  auto* edit = new QLineEdit(&dialog);
+  auto* yes = new TcyBitBtn(&dialog);
+  yes->SetKind(bkYes);
+  yes->move(0, 30);
+  QTimer::singleShot(0, &dialog, [&] {
+    dialog.activateWindow();
+    if (!QTest::qWaitForWindowActive(&dialog)) return;
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Y, Qt::AltModifier);
+  });
+  QTimer::singleShot(300, &dialog, [&] {
+    if (dialog.isVisible()) dialog.done(99);
+  });
+  EXPECT_EQ(dialog.exec(), mrYes);
+}
+
 // ---- speed button -----------------------------------------------------------------------------
 
 void MoveTo(QWidget& w, QPoint p) {
