@@ -280,7 +280,8 @@ Loaded ReadBmp(int fd, uint64_t fileSize) {
 // Header, colour table and masks of a picture as it is written; the pixel rows follow unchanged.
 std::vector<uint8_t> BuildHeaders(const BitmapImage& img, size_t pixelBytes) {
   std::vector<uint8_t> out;
-  if (img.fromCoreHeader) {
+  // A core header holds 16-bit sizes and bottom-up rows only; anything else gets the long form.
+  if (img.fromCoreHeader && img.width <= 0xFFFF && img.height <= 0xFFFF && !img.topDown) {
     const size_t entries = img.depth <= 8 ? size_t{1} << img.depth : 0;
     const size_t area = kCoreHeaderSize + 3 * entries;
     out.reserve(kFileHeaderSize + area);

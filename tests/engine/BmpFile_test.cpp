@@ -170,10 +170,32 @@ TEST_F(BmpFileTest, CoreHeaderTableIsReadAsTriples) {
   s.height = 1;
   s.pixels = {7, 200, 255, 0};
   PageBitmap page;
+  int changes = 0;
+  page.SetOnChange([&] { ++changes; });
   Load(page, MakeBmp(s));
+  EXPECT_EQ(changes, 1);
   EXPECT_EQ(page.Pixels(0, 0), TableColor(s.table, 7));
   EXPECT_EQ(page.Pixels(1, 0), TableColor(s.table, 200));
   EXPECT_EQ(page.Pixels(2, 0), TableColor(s.table, 255));
+}
+
+TEST_F(BmpFileTest, CorePictureTooWideForItsHeaderIsWrittenWithTheLongOne) {
+  auto img = std::make_shared<BitmapImage>();
+  img->width = 70000;
+  img->height = 1;
+  img->fromCoreHeader = true;
+  img->stride = BitmapImage::StrideFor(img->width, 24);
+  img->pixels = PixelBuffer(static_cast<size_t>(img->stride), true);
+  img->pixels.data()[3 * 69999] = 0x42;
+  PageBitmap page;
+  page.SetImage(img);
+  const std::vector<uint8_t> out = Save(page);
+  ASSERT_GT(out.size(), 54u);
+  EXPECT_EQ(out[14], 40);
+  PageBitmap again;
+  Load(again, out, "again.bmp");
+  EXPECT_EQ(again.Width(), 70000);
+  EXPECT_EQ(again.Pixels(69999, 0), RGB(0, 0, 0x42));
 }
 
 // ---- Pixel values per depth ----
