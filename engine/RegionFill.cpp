@@ -18,7 +18,7 @@ struct Pending {
 
 // The area found by the search, one bit per page pixel, and the search's work list. Kept between
 // fills so a click allocates nothing once the page size is known; the mask is all clear between
-// fills (the painting pass clears what the search set).
+// fills (each fill clears what it set).
 struct FillScratch {
   std::vector<uint64_t> mask;
   std::vector<Pending> work;
@@ -118,13 +118,48 @@ struct AreaBounds {
   int left, top, right, bottom;  // inclusive
 };
 
-// Marks the area of (x, y) in the mask. Every pixel is looked at a bounded number of times; each
-// run found is marked before the rows next to it are searched, so it is never entered twice.
-AreaBounds FindArea(const BitmapImage& img, int x, int y, const ColorMatch& match, FillScratch& s) {
+// How one span of the area is painted. Line columns of a hatch are kept per row of the tile.
+class SpanPainter {
+ public:
+  explicit SpanPainter(const RealizedBrush& brush) : brush_(brush) {
+    px_[0] = GetBValue(brush.color);
+    px_[1] = GetGValue(brush.color);
+    px_[2] = GetRValue(brush.color);
+    for (int ty = 0; ty < 8; ++ty) lines_[ty] = brush.kind == BrushKind::Solid ? 0xFF : HatchRowBits(brush.hatch, ty);
+  }
+  // Pixels [a, b) of row y.
+  void operator()(uint8_t* row, int y, int a, int b) const {
+    const uint8_t lines = lines_[y & 7];
+    if (lines == 0xFF) {
+      PaintRun(row, a, b, brush_.color);
+      return;
+    }
+    for (int i = 0; lines >> i; ++i) {
+      if (!(lines & (1u << i))) continue;
+      for (int x = a + ((i - a) & 7); x < b; x += 8) std::memcpy(row + 3 * static_cast<size_t>(x), px_, 3);
+    }
+  }
+
+ private:
+  const RealizedBrush& brush_;
+  uint8_t px_[3];
+  uint8_t lines_[8];
+};
+
+// Finds the area of (x, y) and paints it, one span at a time.
+//
+// Every span is a whole run of start-colour pixels of one row, found on pixels nobody has painted
+// yet, and is marked in the mask before it is painted. That keeps the search exact even though
+// painting goes on during it: an unmarked pixel still holds its original colour, a painted one is
+// marked, and a marked run is never entered again (a hatch leaves start-colour pixels in a
+// painted span; the mask, not the colour, says they are done). The rows next to a span are
+// searched only over the part not already covered by the span it came from.
+AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, const SpanPainter& paint, FillScratch& s) {
   const int w = img.width, h = img.height;
-  const uint8_t* row = img.Row(y);
+  uint8_t* row = img.Row(y);
   const int a0 = match.RunStart(row, x), b0 = match.RunEnd(row, x + 1, w);
   SetBits(s.MaskRow(y), a0, b0);
+  paint(row, y, a0, b0);
   AreaBounds box{a0, y, b0 - 1, y};
   s.work.push_back({y + 1, a0, b0 - 1, 1});
   s.work.push_back({y - 1, a0, b0 - 1, -1});
@@ -149,6 +184,7 @@ AreaBounds FindArea(const BitmapImage& img, int x, int y, const ColorMatch& matc
       const int a = cx == p.xl ? match.RunStart(row, cx) : cx;
       const int b = match.RunEnd(row, cx + 1, w);  // exclusive
       SetBits(bits, a, b);
+      paint(row, p.y, a, b);
       box.left = std::min(box.left, a);
       box.right = std::max(box.right, b - 1);
       box.top = std::min(box.top, p.y);
@@ -162,50 +198,11 @@ AreaBounds FindArea(const BitmapImage& img, int x, int y, const ColorMatch& matc
   return box;
 }
 
-void PaintSpan(uint8_t* row, int y, int a, int b, const RealizedBrush& brush) {
-  if (brush.kind == BrushKind::Solid) {
-    PaintRun(row, a, b, brush.color);
-    return;
-  }
-  const uint8_t lines = HatchRowBits(brush.hatch, y);
-  if (lines == 0xFF) {
-    PaintRun(row, a, b, brush.color);
-    return;
-  }
-  const uint8_t px[3] = {GetBValue(brush.color), GetGValue(brush.color), GetRValue(brush.color)};
-  for (int i = 0; i < 8; ++i) {
-    if (!(lines & (1u << i))) continue;
-    for (int x = a + ((i - a) & 7); x < b; x += 8) std::memcpy(row + 3 * static_cast<size_t>(x), px, 3);
-  }
-}
-
-// Paints the marked pixels and clears the mask behind itself.
-void PaintArea(BitmapImage& img, const AreaBounds& box, const RealizedBrush& brush, FillScratch& s) {
+// Leaves the mask all clear for the next fill.
+void ClearMask(const AreaBounds& box, FillScratch& s) {
   const int w0 = box.left >> 6, w1 = box.right >> 6;
-  for (int y = box.top; y <= box.bottom; ++y) {
-    uint8_t* row = img.Row(y);
-    uint64_t* bits = s.MaskRow(y);
-    int runStart = -1, runEnd = -1;
-    for (int wi = w0; wi <= w1; ++wi) {
-      uint64_t word = bits[wi];
-      if (!word) continue;
-      bits[wi] = 0;
-      const int base = wi << 6;
-      while (word) {
-        const int start = std::countr_zero(word);
-        const int len = std::countr_one(word >> start);
-        if (runEnd == base + start) {
-          runEnd += len;
-        } else {
-          if (runStart >= 0) PaintSpan(row, y, runStart, runEnd, brush);
-          runStart = base + start;
-          runEnd = runStart + len;
-        }
-        word = start + len >= 64 ? 0 : word & (~uint64_t{0} << (start + len));
-      }
-    }
-    if (runStart >= 0) PaintSpan(row, y, runStart, runEnd, brush);
-  }
+  for (int y = box.top; y <= box.bottom; ++y)
+    std::memset(s.MaskRow(y) + w0, 0, sizeof(uint64_t) * static_cast<size_t>(w1 - w0 + 1));
 }
 
 }  // namespace
@@ -222,8 +219,8 @@ void FillRegion(PageBitmap& page, int x, int y, TColor color, TBrushStyle style)
     FillScratch& s = Scratch();
     s.Prepare(img->width, img->height);
     s.dirty = true;
-    const AreaBounds box = FindArea(*img, x, y, ColorMatch(start), s);
-    PaintArea(*img, box, brush, s);
+    const AreaBounds box = FillArea(*img, x, y, ColorMatch(start), SpanPainter(brush), s);
+    ClearMask(box, s);
     s.dirty = false;
   }
   page.Changed();

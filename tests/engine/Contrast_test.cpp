@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/Errors.h"
 #include "engine/Contrast.h"
 #include "engine/UndoHistory.h"
@@ -152,6 +154,27 @@ TEST(ContrastTest, PalettedPageIsConvertedThenMapped) {
   EXPECT_EQ(page.Pixels(0, 0), RGB(t[255], t[128], t[0]));
   EXPECT_EQ(page.Pixels(0, 1), RGB(t[200], t[150], t[100]));
   EXPECT_EQ(page.Pixels(2, 1), RGB(t[255], t[128], t[0]));
+}
+
+TEST(ContrastTest, EveryMapperPathGivesTheTableAndStaysInsideItsBytes) {
+  std::mt19937 rng(5);
+  const auto table = ContrastTable(100);
+  for (const auto path : {ContrastMapper::Bytes, ContrastMapper::Pairs, ContrastMapper::Wide}) {
+    if (path == ContrastMapper::Wide && !ContrastMapper::WideAvailable()) continue;
+    const ContrastMapper mapper(table, path);
+    ASSERT_EQ(mapper.UsedPath(), path);
+    for (size_t n : {size_t{0}, size_t{1}, size_t{7}, size_t{8}, size_t{63}, size_t{64}, size_t{65}, size_t{200},
+                     size_t{12000}}) {
+      std::vector<uint8_t> buf(n + 16);
+      for (auto& b : buf) b = static_cast<uint8_t>(rng());
+      const auto before = buf;
+      mapper.Map(buf.data() + 8, n);
+      for (size_t i = 0; i < buf.size(); ++i) {
+        const bool inside = i >= 8 && i < 8 + n;
+        ASSERT_EQ(buf[i], inside ? table[before[i]] : before[i]) << "path " << path << " n " << n << " i " << i;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+// "Fix image" on a large page.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "engine/Contrast.h"
+
+namespace pintoola {
+namespace {
+
+// Content: 0 = every byte random (no two neighbours alike), 1 = line art (white with grey lines).
+void BM_ContrastImage(benchmark::State& state) {
+  const int w = static_cast<int>(state.range(0)), h = static_cast<int>(state.range(1));
+  PageBitmap page;
+  page.SetSize(w, h);
+  BitmapImage& img = *page.BeginDraw();
+  std::mt19937 rng(3);
+  for (int y = 0; y < h; ++y) {
+    uint8_t* r = img.Row(y);
+    for (int i = 0; i < 3 * w; ++i)
+      r[i] = state.range(2) == 0 ? static_cast<uint8_t>(rng()) : (y % 16 == 0 || (i / 3) % 16 == 0) ? 90 : 255;
+  }
+  for (auto _ : state) {
+    ContrastImage(page, 100);
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(state.iterations() * int64_t{3} * w * h);
+}
+BENCHMARK(BM_ContrastImage)
+    ->Args({4000, 3000, 0})
+    ->Args({4000, 3000, 1})
+    ->Args({1920, 1080, 0})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_ContrastTable(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(ContrastTable(100));
+}
+BENCHMARK(BM_ContrastTable);
+
+}  // namespace
+}  // namespace pintoola
+
+BENCHMARK_MAIN();
