@@ -109,12 +109,14 @@ bool ReadPlain24(const std::string& path, const DrawnSizeFn& drawnSize, ThumbPic
   if (U16(h + 26) != 1 || U16(h + 28) != 24 || U32(h + 30) != 0) return false;
   if (width <= 0 || rawHeight == 0 || rawHeight == INT32_MIN) return false;
   const uint64_t colorsUsed = U32(h + 46);
+  if (colorsUsed > 256) return false;
   const uint64_t dataStart = 14 + static_cast<uint64_t>(headerSize) + 4 * colorsUsed;
   if (dataStart > fileSize) return false;
   const bool topDown = rawHeight < 0;
   const int height = topDown ? -rawHeight : rawHeight;
   const uint64_t stride = ((static_cast<uint64_t>(width) * 24 + 31) / 32) * 4;
-  if (stride > (1u << 28)) return false;
+  // Pictures the page reader would refuse as too large are left to it.
+  if (stride * static_cast<uint64_t>(height) > (uint64_t{1} << 30)) return false;
 
   out.width = width;
   out.height = height;

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <chrono>
@@ -476,15 +475,16 @@ void TJvThumbView::keyPressEvent(QKeyEvent* e) {
 }
 
 void TJvThumbView::paintEvent(QPaintEvent*) {
+  if (!FPainted) {
+    // The folder is read once more when the view is first painted, before any input can reach it.
+    // The tiles this replaces are not painted yet: children are painted after their parent, from
+    // the parent's child list as it stands then.
+    FPainted = true;
+    FirstPaintRescan();
+  }
   QPainter painter(viewport());
   DrawSurface s(painter);
   s.FillSolid(Bounds(0, 0, viewport()->width(), viewport()->height()), FColor);
-  if (!FPainted) {
-    FPainted = true;
-    // The folder is read once more after the first paint; not from inside the paint itself, which
-    // must not destroy the tiles being painted.
-    QTimer::singleShot(0, this, [this] { FirstPaintRescan(); });
-  }
 }
 
 void TJvThumbView::FirstPaintRescan() {
