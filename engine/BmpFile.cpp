@@ -176,6 +176,9 @@ Loaded ReadBmp(int fd, uint64_t fileSize) {
   // Decoded pictures are held at 24 bits whatever the file's depth.
   const uint64_t storage = StorageSize(width, rows, raw ? depth : 24);
   if (storage == 0) NotValid();
+  // The first change turns any page into 24 bits, so the limit holds for that form too: a tiny
+  // 1-bit file must not promise a picture that costs 24 times the limit once drawn on.
+  if (StorageSize(width, rows, 24) == 0) NotValid();
   // A compressed picture keeps its whole file; refuse files too big to hold.
   if (!raw && fileSize > kMaxStorage) NotValid();
 
@@ -232,10 +235,10 @@ Loaded ReadBmp(int fd, uint64_t fileSize) {
     img->hasPalette = depth > 8 && !table.empty();
     img->colorTable = std::move(table);
     img->stride = BitmapImage::StrideFor(img->width, img->depth);
-    img->pixels = PixelBuffer(static_cast<size_t>(storage), false);
-    uint8_t* dst = img->pixels.data();
-    const size_t got = ReadAt(fd, pos, dst, static_cast<size_t>(std::min(dataSize, storage)));
-    if (got < storage) std::memset(dst + got, 0, static_cast<size_t>(storage) - got);
+    // Zeroed storage is free for large (kernel-mapped) buffers; clearing the unread tail by hand
+    // would touch every page a short file promises.
+    img->pixels = PixelBuffer(static_cast<size_t>(storage), true);
+    ReadAt(fd, pos, img->pixels.data(), static_cast<size_t>(std::min(dataSize, storage)));
     result.image = std::move(img);
     return result;
   }
