@@ -48,6 +48,23 @@ rle4 = bytes([5, 0x12, 0, 0, 0, 4, 0x34, 0x56, 0, 2, 1, 1, 3, 0x77, 0, 1])
 seeds['rle4.bmp'] = bmp(info(5, 4, 4, comp=2, colors=16, image=len(rle4)) + table(16) + rle4)
 seeds['rle8-runaway.bmp'] = bmp(info(5, 4, 8, comp=1, colors=2, image=8) + table(2) + bytes([255, 1, 0, 2, 200, 200, 0, 255]))
 seeds['jpeg-inside.bmp'] = bmp(info(5, 4, 24, comp=4, image=4) + b'\xff\xd8\xff\xd9')
+# Masks inside a longer header (V2 52, V3 56, V4 108, V5 124), top-down bit fields, a core
+# header above 8 bits, palettes behind deep pictures, PNG data, and run-length streams with deltas
+# and odd absolute runs, also top-down.
+def masked(size, w, h, bpp, masks):
+    return info(w, h, bpp, comp=3, size=size)[:40] + struct.pack('<III', *masks) + b'\0' * (size - 52)
+for size in (52, 56, 108):
+    seeds[f'bf16-h{size}.bmp'] = bmp(masked(size, 5, 4, 16, (0x7C00, 0x03E0, 0x001F)) + pixels(5, 4, 16))
+seeds['bf32-v5-topdown.bmp'] = bmp(masked(124, 5, -4, 32, (0xFF0000, 0xFF00, 0xFF)) + pixels(5, 4, 32))
+seeds['bf32-odd-masks.bmp'] = bmp(info(5, 4, 32, comp=3) + struct.pack('<III', 0x3FF00000, 0xFFC00, 0x3FF) + pixels(5, 4, 32))
+seeds['core16.bmp'] = bmp(struct.pack('<IHHHH', 12, 5, 4, 1, 16) + pixels(5, 4, 16))
+seeds['core32.bmp'] = bmp(struct.pack('<IHHHH', 12, 5, 4, 1, 32) + pixels(5, 4, 32))
+seeds['rgb32-palette.bmp'] = bmp(info(5, 4, 32, colors=2) + table(2) + pixels(5, 4, 32))
+seeds['png-inside.bmp'] = bmp(info(5, 4, 0, comp=5, image=8) + b'\x89PNG\r\n\x1a\n')
+rle8d = bytes([0, 3, 1, 2, 3, 0, 2, 1, 2, 0, 0, 2, 9, 0, 0, 0, 2, 0, 1, 4, 5])
+seeds['rle8-delta-topdown.bmp'] = bmp(info(7, -4, 8, comp=1, colors=16) + table(16) + rle8d)
+rle4d = bytes([0, 5, 0x12, 0x34, 0x50, 0, 0, 2, 2, 1, 7, 0xAB, 0, 0, 0, 3, 0xCD, 0xE0, 0, 1])
+seeds['rle4-delta.bmp'] = bmp(info(9, 4, 4, comp=2, colors=16, image=len(rle4d)) + table(16) + rle4d)
 # Broken files.
 seeds['empty.bmp'] = b''
 seeds['five-bytes.bmp'] = b'BM\0\0\0'
