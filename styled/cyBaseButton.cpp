@@ -29,15 +29,16 @@ TStateColors ComputeStateColors(TColor f, TColor t) {
   return c;
 }
 
-TFaceColors FaceColors(TButtonState state, bool mouseOver, const TcyGradient& degrade, const TStateColors& colors,
-                       TDgradBalanceMode hotBalanceMode) {
+TFaceColors FaceColors(TButtonState state, bool mouseOver, const TcyGradient& degrade,
+                       const TStateColors& colors, TDgradBalanceMode hotBalanceMode) {
   TFaceColors face;
   switch (state) {
     case bsUp:
       if (mouseOver) {
         face.from = colors.hotFrom, face.to = colors.hotTo, face.balanceMode = hotBalanceMode;
       } else {
-        face.from = degrade.FromColor(), face.to = degrade.ToColor(), face.balanceMode = degrade.BalanceMode();
+        face.from = degrade.FromColor(), face.to = degrade.ToColor(),
+        face.balanceMode = degrade.BalanceMode();
       }
       break;
     case bsDisabled:
@@ -59,8 +60,8 @@ TFaceColors FaceColors(TButtonState state, bool mouseOver, const TcyGradient& de
   return face;
 }
 
-void PaintFaceBackground(DrawSurface& canvas, TRect& rect, const TFaceColors& colors, const TcyGradient& degrade,
-                         const TcyBgPicture& wallpaper, bool keepCorners) {
+void PaintFaceBackground(DrawSurface& canvas, TRect& rect, const TFaceColors& colors,
+                         const TcyGradient& degrade, const TcyBgPicture& wallpaper, bool keepCorners) {
   if (keepCorners) {
     canvas.SaveDC();
     canvas.ExcludeClipRect(Bounds(rect.Left, rect.Top, 1, 1));
@@ -68,8 +69,8 @@ void PaintFaceBackground(DrawSurface& canvas, TRect& rect, const TFaceColors& co
     canvas.ExcludeClipRect(Bounds(rect.Right - 1, rect.Bottom - 1, 1, 1));
     canvas.ExcludeClipRect(Bounds(rect.Left, rect.Bottom - 1, 1, 1));
   }
-  PaintGradient(canvas, rect, colors.from, colors.to, degrade.Orientation(), degrade.Balance(), colors.balanceMode,
-                degrade.MaxDegrade(), degrade.SpeedPercent());
+  PaintGradient(canvas, rect, colors.from, colors.to, degrade.Orientation(), degrade.Balance(),
+                colors.balanceMode, degrade.MaxDegrade(), degrade.SpeedPercent());
   wallpaper.Draw(canvas, rect);
   if (keepCorners) canvas.RestoreDC();
   PaintButtonFrame(canvas, rect, colors.outer, colors.outer);
@@ -85,10 +86,18 @@ TGlyphPlacement PlaceGlyph(const TRect& rect, int w, int h, TButtonLayout layout
   if (w == 0) {
     if (margin >= 0) {
       switch (layout) {
-        case blGlyphLeft: place.caption.Left += margin; break;
-        case blGlyphRight: place.caption.Right -= margin; break;
-        case blGlyphTop: place.caption.Top += margin; break;
-        case blGlyphBottom: place.caption.Bottom -= margin; break;
+        case blGlyphLeft:
+          place.caption.Left += margin;
+          break;
+        case blGlyphRight:
+          place.caption.Right -= margin;
+          break;
+        case blGlyphTop:
+          place.caption.Top += margin;
+          break;
+        case blGlyphBottom:
+          place.caption.Bottom -= margin;
+          break;
       }
     }
     return place;
@@ -100,30 +109,56 @@ TGlyphPlacement PlaceGlyph(const TRect& rect, int w, int h, TButtonLayout layout
     int total = across ? w : h;
     if (captionExtent > 0) total += captionExtent + spacing;
     switch (layout) {
-      case blGlyphLeft: x = cx - total / 2, y = cy - h / 2; break;
-      case blGlyphRight: x = cx + total / 2 - w, y = cy - h / 2; break;
-      case blGlyphTop: x = cx - w / 2, y = cy - total / 2; break;
-      case blGlyphBottom: x = cx - w / 2, y = cy + total / 2 - h; break;
+      case blGlyphLeft:
+        x = cx - total / 2, y = cy - h / 2;
+        break;
+      case blGlyphRight:
+        x = cx + total / 2 - w, y = cy - h / 2;
+        break;
+      case blGlyphTop:
+        x = cx - w / 2, y = cy - total / 2;
+        break;
+      case blGlyphBottom:
+        x = cx - w / 2, y = cy + total / 2 - h;
+        break;
     }
   } else {
     switch (layout) {
-      case blGlyphLeft: x = rect.Left + margin, y = cy - h / 2; break;
-      case blGlyphRight: x = rect.Right - w - margin, y = cy - h / 2; break;
-      case blGlyphTop: x = cx - w / 2, y = rect.Top + margin; break;
-      case blGlyphBottom: x = cx - w / 2, y = rect.Bottom - h - margin; break;
+      case blGlyphLeft:
+        x = rect.Left + margin, y = cy - h / 2;
+        break;
+      case blGlyphRight:
+        x = rect.Right - w - margin, y = cy - h / 2;
+        break;
+      case blGlyphTop:
+        x = cx - w / 2, y = rect.Top + margin;
+        break;
+      case blGlyphBottom:
+        x = cx - w / 2, y = rect.Bottom - h - margin;
+        break;
     }
   }
   place.glyph = {x, y};
   switch (layout) {
-    case blGlyphLeft: place.caption = Rect(x + w + spacing, rect.Top, rect.Right, rect.Bottom); break;
-    case blGlyphRight: place.caption = Rect(rect.Left, rect.Top, x - spacing, rect.Bottom); break;
-    case blGlyphTop: place.caption = Rect(rect.Left, y + h + spacing, rect.Right, rect.Bottom); break;
-    case blGlyphBottom: place.caption = Rect(rect.Left, rect.Top, rect.Right, y - spacing); break;
+    case blGlyphLeft:
+      place.caption = Rect(x + w + spacing, rect.Top, rect.Right, rect.Bottom);
+      break;
+    case blGlyphRight:
+      place.caption = Rect(rect.Left, rect.Top, x - spacing, rect.Bottom);
+      break;
+    case blGlyphTop:
+      place.caption = Rect(rect.Left, y + h + spacing, rect.Right, rect.Bottom);
+      break;
+    case blGlyphBottom:
+      place.caption = Rect(rect.Left, rect.Top, rect.Right, y - spacing);
+      break;
   }
   return place;
 }
 
-int GlyphCellIndex(TButtonState state, int numGlyphs) { return static_cast<int>(state) < numGlyphs ? state : 0; }
+int GlyphCellIndex(TButtonState state, int numGlyphs) {
+  return static_cast<int>(state) < numGlyphs ? state : 0;
+}
 
 QImage GlyphCell(const QImage& glyph, int numGlyphs, int cell) {
   if (glyph.isNull() || numGlyphs < 1) return QImage();
@@ -145,8 +180,8 @@ void PaintGlyph(DrawSurface& canvas, int x, int y, const QImage& glyph, int numG
   canvas.DrawBitmap(x, y, cell, key);
 }
 
-int MeasureCaption(DrawSurface& canvas, const TRect& rect, const QString& caption, const TButtonCaptionSettings& s,
-                   int glyphWidth) {
+int MeasureCaption(DrawSurface& canvas, const TRect& rect, const QString& caption,
+                   const TButtonCaptionSettings& s, int glyphWidth) {
   if (caption.isEmpty()) return 0;
   const bool wrap = s.wordWrap && s.orientation == coHorizontal;
   TRect r = rect;
@@ -164,10 +199,18 @@ void PaintButtonCaption(DrawSurface& canvas, TRect captionRect, const QString& c
   TTextLayout layout = tlCenter;
   if (hasGlyph) {
     switch (s.layout) {
-      case blGlyphLeft: alignment = taLeftJustify; break;
-      case blGlyphRight: alignment = taRightJustify; break;
-      case blGlyphTop: layout = tlTop; break;
-      case blGlyphBottom: layout = tlBottom; break;
+      case blGlyphLeft:
+        alignment = taLeftJustify;
+        break;
+      case blGlyphRight:
+        alignment = taRightJustify;
+        break;
+      case blGlyphTop:
+        layout = tlTop;
+        break;
+      case blGlyphBottom:
+        layout = tlBottom;
+        break;
     }
   }
   if (s.orientation == coHorizontal) {
@@ -178,15 +221,17 @@ void PaintButtonCaption(DrawSurface& canvas, TRect captionRect, const QString& c
   }
 }
 
-void PaintFaceContent(DrawSurface& canvas, const TRect& rect, const QImage& glyph, int numGlyphs, TButtonState state,
-                      const QString& caption, const TFontSpec& font, const TButtonCaptionSettings& s, int margin) {
+void PaintFaceContent(DrawSurface& canvas, const TRect& rect, const QImage& glyph, int numGlyphs,
+                      TButtonState state, const QString& caption, const TFontSpec& font,
+                      const TButtonCaptionSettings& s, int margin) {
   canvas.SetFont(font);
   canvas.SetTextColor(font.color);
   const int gw = (!glyph.isNull() && numGlyphs > 0) ? glyph.width() / numGlyphs : 0;
   const bool hasGlyph = gw > 0;
   const int gh = hasGlyph ? glyph.height() : 0;
-  const TGlyphPlacement place = PlaceGlyph(rect, gw, gh, s.layout, margin, s.spacing,
-                                           hasGlyph && margin < 0 ? MeasureCaption(canvas, rect, caption, s, gw) : 0);
+  const TGlyphPlacement place =
+      PlaceGlyph(rect, gw, gh, s.layout, margin, s.spacing,
+                 hasGlyph && margin < 0 ? MeasureCaption(canvas, rect, caption, s, gw) : 0);
   if (hasGlyph) PaintGlyph(canvas, place.glyph.X, place.glyph.Y, glyph, numGlyphs, state);
   canvas.SetBkMode(TRANSPARENT);
   PaintButtonCaption(canvas, place.caption, caption, hasGlyph, s);
@@ -207,8 +252,8 @@ QImage PlaceholderKindGlyph(TBitBtnKind kind) {
   QImage image(36, 18, QImage::Format_RGB32);
   image.fill(ToQColor(clOlive));
   const QColor mark = kind == bkCancel || kind == bkNo || kind == bkAbort ? QColor(192, 0, 0)
-                      : kind == bkOK || kind == bkYes || kind == bkAll   ? QColor(0, 128, 0)
-                                                                         : QColor(0, 0, 128);
+                      : kind == bkOK || kind == bkYes || kind == bkAll    ? QColor(0, 128, 0)
+                                                                          : QColor(0, 0, 128);
   const bool cross = kind == bkCancel || kind == bkNo || kind == bkAbort;
   for (int cell = 0; cell < 2; ++cell) {
     const QColor c = cell == 0 ? mark : QColor(128, 128, 128);
@@ -337,10 +382,12 @@ void TcyBaseButton::SetKind(TBitBtnKind value) {
     int modalResult;
     bool isDefault, isCancel;
   } kKinds[] = {
-      {"", mrNone, false, false},        {"OK", mrOk, true, false},         {"Cancel", mrCancel, false, true},
-      {"&Help", mrNone, false, false},   {"&Yes", mrYes, true, false},      {"&No", mrNo, false, true},
-      {"&Close", mrNone, false, false},  {"Abort", mrAbort, false, false},  {"&Retry", mrRetry, false, false},
-      {"&Ignore", mrIgnore, false, false}, {"&All", mrAll, false, false},
+      {"", mrNone, false, false},        {"OK", mrOk, true, false},
+      {"Cancel", mrCancel, false, true}, {"&Help", mrNone, false, false},
+      {"&Yes", mrYes, true, false},      {"&No", mrNo, false, true},
+      {"&Close", mrNone, false, false},  {"Abort", mrAbort, false, false},
+      {"&Retry", mrRetry, false, false}, {"&Ignore", mrIgnore, false, false},
+      {"&All", mrAll, false, false},
   };
   const auto& k = kKinds[value];
   SetDefault(k.isDefault);
@@ -412,7 +459,8 @@ void TcyBaseButton::Click() {
 void TcyBaseButton::HookWindowKeys() {
   QWidget* w = window();
   if (w == this) return;
-  if (!w->findChild<QObject*>(QLatin1String(kWindowKeysName), Qt::FindDirectChildrenOnly)) new TWindowButtonKeys(w);
+  if (!w->findChild<QObject*>(QLatin1String(kWindowKeysName), Qt::FindDirectChildrenOnly))
+    new TWindowButtonKeys(w);
 }
 
 void TcyBaseButton::PaintButton(DrawSurface&, TButtonState, bool) {}

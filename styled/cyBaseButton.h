@@ -34,13 +34,13 @@ struct TFaceColors {
   TColor outer = clNone, a = clNone, b = clNone;
   bool gloss = true;
 };
-TFaceColors FaceColors(TButtonState state, bool mouseOver, const TcyGradient& degrade, const TStateColors& colors,
-                       TDgradBalanceMode hotBalanceMode);
+TFaceColors FaceColors(TButtonState state, bool mouseOver, const TcyGradient& degrade,
+                       const TStateColors& colors, TDgradBalanceMode hotBalanceMode);
 
 // Gradient, wallpaper and both rings; rect ends inside the rings. With keepCorners the four corner
 // pixels of rect are left as the surface held them.
-void PaintFaceBackground(DrawSurface& canvas, TRect& rect, const TFaceColors& colors, const TcyGradient& degrade,
-                         const TcyBgPicture& wallpaper, bool keepCorners);
+void PaintFaceBackground(DrawSurface& canvas, TRect& rect, const TFaceColors& colors,
+                         const TcyGradient& degrade, const TcyBgPicture& wallpaper, bool keepCorners);
 
 struct TGlyphPlacement {
   TPoint glyph;
@@ -48,8 +48,8 @@ struct TGlyphPlacement {
   friend bool operator==(const TGlyphPlacement&, const TGlyphPlacement&) = default;
 };
 // captionExtent is the caption's measured extent along the layout axis (0 for no caption).
-TGlyphPlacement PlaceGlyph(const TRect& rect, int glyphWidth, int glyphHeight, TButtonLayout layout, int margin,
-                           int spacing, int captionExtent);
+TGlyphPlacement PlaceGlyph(const TRect& rect, int glyphWidth, int glyphHeight, TButtonLayout layout,
+                           int margin, int spacing, int captionExtent);
 
 // The cell a draw state shows: the state's own cell when the picture has one, else the first.
 int GlyphCellIndex(TButtonState state, int numGlyphs);
@@ -64,13 +64,14 @@ struct TButtonCaptionSettings {
   TCaptionOrientation orientation = coHorizontal;
   int spacing = 4;
 };
-int MeasureCaption(DrawSurface& canvas, const TRect& rect, const QString& caption, const TButtonCaptionSettings& s,
-                   int glyphWidth);
+int MeasureCaption(DrawSurface& canvas, const TRect& rect, const QString& caption,
+                   const TButtonCaptionSettings& s, int glyphWidth);
 void PaintButtonCaption(DrawSurface& canvas, TRect captionRect, const QString& caption, bool hasGlyph,
                         const TButtonCaptionSettings& s);
 // Glyph and caption of a face whose rings are drawn; rect is the area inside the rings.
-void PaintFaceContent(DrawSurface& canvas, const TRect& rect, const QImage& glyph, int numGlyphs, TButtonState state,
-                      const QString& caption, const TFontSpec& font, const TButtonCaptionSettings& s, int margin);
+void PaintFaceContent(DrawSurface& canvas, const TRect& rect, const QImage& glyph, int numGlyphs,
+                      TButtonState state, const QString& caption, const TFontSpec& font,
+                      const TButtonCaptionSettings& s, int margin);
 
 // ---- the push button --------------------------------------------------------------------------
 
@@ -145,7 +146,9 @@ class TcyBaseButton : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
 
-  TButtonCaptionSettings CaptionSettings() const { return {FLayout, FWordWrap, FCaptionOrientation, FSpacing}; }
+  TButtonCaptionSettings CaptionSettings() const {
+    return {FLayout, FWordWrap, FCaptionOrientation, FSpacing};
+  }
 
  private:
   void HookWindowKeys();

@@ -13,9 +13,12 @@ namespace pintoola {
 
 namespace {
 
-constexpr unsigned kRenderFlags[] = {0, 0x4000 /* DT_PATH_ELLIPSIS */, DT_END_ELLIPSIS, 0x40000 /* DT_WORD_ELLIPSIS */};
+constexpr unsigned kRenderFlags[] = {0, 0x4000 /* DT_PATH_ELLIPSIS */, DT_END_ELLIPSIS,
+                                     0x40000 /* DT_WORD_ELLIPSIS */};
 
-unsigned AlignmentFlag(TAlignment a) { return a == taRightJustify ? DT_RIGHT : a == taCenter ? DT_CENTER : DT_LEFT; }
+unsigned AlignmentFlag(TAlignment a) {
+  return a == taRightJustify ? DT_RIGHT : a == taCenter ? DT_CENTER : DT_LEFT;
+}
 
 int ZoomedHeight(int height, int zoomPercent) {
   return static_cast<int>(std::nearbyint(height * static_cast<double>(zoomPercent) / 100.0));
@@ -222,8 +225,8 @@ void TcyBaseLabel::PaintCaption(DrawSurface& canvas, TRect captionRect) {
   shadowFont.height = ZoomedHeight(FFont.height, FShadow.ZoomPercent());
 
   if (FCaptionOrientation == coHorizontal) {
-    const unsigned flags =
-        kRenderFlags[FCaptionRender] | (FWordWrap ? DT_WORDBREAK : DT_SINGLELINE) | DT_EXPANDTABS | AlignmentFlag(FAlignment);
+    const unsigned flags = kRenderFlags[FCaptionRender] | (FWordWrap ? DT_WORDBREAK : DT_SINGLELINE) |
+                           DT_EXPANDTABS | AlignmentFlag(FAlignment);
     if (FLayout == tlCenter || FLayout == tlBottom) {
       TRect measured = captionRect;
       DoDrawText(canvas, measured, flags | DT_CALCRECT, FFont);
@@ -262,8 +265,8 @@ void TcyBaseLabel::PaintCaption(DrawSurface& canvas, TRect captionRect) {
   if (shadow) {
     canvas.SetFont(CreateRotatedFont(shadowFont, FCaptionOrientation));
     canvas.SetTextColor(FShadow.Color());
-    TextOutRotated(canvas, text, FShadow.CalcShadowRect(captionRect, FAlignment, tlTop, FFont.height), FLayout,
-                   FAlignment, FCaptionOrientation);
+    TextOutRotated(canvas, text, FShadow.CalcShadowRect(captionRect, FAlignment, tlTop, FFont.height),
+                   FLayout, FAlignment, FCaptionOrientation);
   }
   canvas.SetFont(CreateRotatedFont(FFont, FCaptionOrientation));
   canvas.SetTextColor(isEnabled() ? FFont.color : clBtnShadow);
@@ -281,12 +284,16 @@ void TcyBaseLabel::paintEvent(QPaintEvent*) {
     // Wrap around once the caption has left the label completely.
     const TRect& last = FSaveCaptionRect;
     if (FAnimation.FHorizontalPixelsMove != 0) {
-      if (last.Left > width()) FAnimation.FHorizontalOffset -= width() + last.Width();
-      else if (last.Right < 0) FAnimation.FHorizontalOffset += width() + last.Width();
+      if (last.Left > width())
+        FAnimation.FHorizontalOffset -= width() + last.Width();
+      else if (last.Right < 0)
+        FAnimation.FHorizontalOffset += width() + last.Width();
     }
     if (FAnimation.FVerticalPixelsMove != 0) {
-      if (last.Top > height()) FAnimation.FVerticalOffset -= height() + last.Height();
-      else if (last.Bottom < 0) FAnimation.FVerticalOffset += height() + last.Height();
+      if (last.Top > height())
+        FAnimation.FVerticalOffset -= height() + last.Height();
+      else if (last.Bottom < 0)
+        FAnimation.FVerticalOffset += height() + last.Height();
     }
     captionRect = captionRect.Offset(FAnimation.FHorizontalOffset, FAnimation.FVerticalOffset);
   }

@@ -91,7 +91,8 @@ void tcyBasePanel::PaintCaption(DrawSurface& canvas, const TRect& rect) {
     DrawCaptionText(canvas, FCaption, r, flags);
   } else {
     canvas.SetFont(CreateRotatedFont(FFont, FCaptionOrientation));
-    if (shadow) FShadow.DrawShadowText(canvas, rect, FCaption, FAlignment, FLayout, FCaptionOrientation, flags);
+    if (shadow)
+      FShadow.DrawShadowText(canvas, rect, FCaption, FAlignment, FLayout, FCaptionOrientation, flags);
     canvas.SetTextColor(FFont.color);
     TextOutRotated(canvas, FCaption, rect, FLayout, FAlignment, FCaptionOrientation);
   }

@@ -77,7 +77,9 @@ class TcyBaseSpeedButton : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
 
-  TButtonCaptionSettings CaptionSettings() const { return {FLayout, FWordWrap, FCaptionOrientation, FSpacing}; }
+  TButtonCaptionSettings CaptionSettings() const {
+    return {FLayout, FWordWrap, FCaptionOrientation, FSpacing};
+  }
 
  private:
   // The point test of a drag: the row just below the button still counts as inside.

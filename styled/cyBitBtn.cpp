@@ -18,8 +18,8 @@ void TcyBitBtn::UpdateStateColors() {
 
 void TcyBitBtn::PaintButton(DrawSurface& canvas, TButtonState state, bool mouseOver) {
   TRect rect = Bounds(0, 0, width(), height());
-  PaintFaceBackground(canvas, rect, FaceColors(state, mouseOver, FDegrade, FStateColors, FHotBalanceMode), FDegrade,
-                      FWallpaper, true);
+  PaintFaceBackground(canvas, rect, FaceColors(state, mouseOver, FDegrade, FStateColors, FHotBalanceMode),
+                      FDegrade, FWallpaper, true);
   if (hasFocus()) canvas.DrawFocusRect(rect);
   PaintFaceContent(canvas, rect, Glyph(), NumGlyphs(), state, Caption(), Font(), CaptionSettings(), Margin());
 }

@@ -80,7 +80,8 @@ void TcyGradient::Draw(DrawSurface& canvas, const TRect& rect) const {
     canvas.FillRect(rect);
     return;
   }
-  PaintGradient(canvas, rect, FFromColor, FToColor, FOrientation, FBalance, FBalanceMode, FMaxDegrade, FSpeedPercent);
+  PaintGradient(canvas, rect, FFromColor, FToColor, FOrientation, FBalance, FBalanceMode, FMaxDegrade,
+                FSpeedPercent);
 }
 
 // ---- tcyBevel ---------------------------------------------------------------------------------
@@ -284,21 +285,35 @@ TRect TcyShadowText::CalcShadowRect(const TRect& captionRect, TAlignment alignme
     dy = static_cast<int>(std::ceil(r.Height() * (q - 1)));
   }
   switch (alignment) {
-    case taLeftJustify: r.Right += dx; break;
-    case taRightJustify: r.Left -= dx; break;
-    case taCenter: r.Left -= dx; r = r.Offset(dx / 2, 0); break;
+    case taLeftJustify:
+      r.Right += dx;
+      break;
+    case taRightJustify:
+      r.Left -= dx;
+      break;
+    case taCenter:
+      r.Left -= dx;
+      r = r.Offset(dx / 2, 0);
+      break;
   }
   switch (layout) {
-    case tlTop: r.Bottom += dy; break;
-    case tlCenter: r.Top -= dy; r = r.Offset(0, dy / 2); break;
-    case tlBottom: r.Top -= dy; break;
+    case tlTop:
+      r.Bottom += dy;
+      break;
+    case tlCenter:
+      r.Top -= dy;
+      r = r.Offset(0, dy / 2);
+      break;
+    case tlBottom:
+      r.Top -= dy;
+      break;
   }
   return r.Offset(FRelativePosX, FRelativePosY);
 }
 
-void TcyShadowText::DrawShadowText(DrawSurface& canvas, const TRect& normalCaptionRect, const QString& caption,
-                                   TAlignment alignment, TTextLayout layout, TCaptionOrientation orientation,
-                                   unsigned textFormat) const {
+void TcyShadowText::DrawShadowText(DrawSurface& canvas, const TRect& normalCaptionRect,
+                                   const QString& caption, TAlignment alignment, TTextLayout layout,
+                                   TCaptionOrientation orientation, unsigned textFormat) const {
   const TFontSpec saved = canvas.Font();
   TRect r = CalcShadowRect(normalCaptionRect, alignment, layout, saved.height);
   TFontSpec shadow = saved;
@@ -373,8 +388,8 @@ void TcyBgPicture::Assign(const TcyBgPicture& source) {
 
 void TcyBgPicture::Draw(DrawSurface& canvas, const TRect& rect) const {
   if (!SomethingToDraw()) return;
-  PaintBackgroundPicture(canvas, rect, FPicture, FTransparent, FStyle, FPosition, FIndentX, FIndentY, FIntervalX,
-                         FIntervalY, FRepeatX, FRepeatY);
+  PaintBackgroundPicture(canvas, rect, FPicture, FTransparent, FStyle, FPosition, FIndentX, FIndentY,
+                         FIntervalX, FIntervalY, FRepeatX, FRepeatY);
 }
 
 }  // namespace pintoola

@@ -155,11 +155,13 @@ class TcyShadowText {
   // An inactive shadow is never drawn.
   bool Active() const { return FZoomPercent != 100 || FRelativePosX != 0 || FRelativePosY != 0; }
 
-  TRect CalcShadowRect(const TRect& captionRect, TAlignment alignment, TTextLayout layout, int normalFontHeight) const;
+  TRect CalcShadowRect(const TRect& captionRect, TAlignment alignment, TTextLayout layout,
+                       int normalFontHeight) const;
   // Draws the shadow of a caption whose own rectangle is normalCaptionRect; the canvas font's
   // colour and height are restored afterwards.
-  void DrawShadowText(DrawSurface& canvas, const TRect& normalCaptionRect, const QString& caption, TAlignment alignment,
-                      TTextLayout layout, TCaptionOrientation orientation, unsigned textFormat) const;
+  void DrawShadowText(DrawSurface& canvas, const TRect& normalCaptionRect, const QString& caption,
+                      TAlignment alignment, TTextLayout layout, TCaptionOrientation orientation,
+                      unsigned textFormat) const;
 
   std::function<void()> OnChange;
 

@@ -24,7 +24,9 @@ TColor StepColor(const TChannels& from, const TChannels& d, int k, int n) {
   return FromChannels(from.r + MulDiv(k, d.r, n), from.g + MulDiv(k, d.g, n), from.b + MulDiv(k, d.b, n));
 }
 
-TChannels Delta(const TChannels& from, const TChannels& to) { return {to.r - from.r, to.g - from.g, to.b - from.b}; }
+TChannels Delta(const TChannels& from, const TChannels& to) {
+  return {to.r - from.r, to.g - from.g, to.b - from.b};
+}
 
 // num / den rounded to nearest, halves to even (den > 0).
 int RoundHalfEvenDiv(int num, int den) {
@@ -75,8 +77,8 @@ TGradientPlan LinearBands(const TRect& rect, TColor fromColor, TColor toColor, i
   return plan;
 }
 
-TGradientPlan ConcentricBands(const TRect& outer, TColor fromColor, TBandShape shape, const TRect& inner, int count,
-                              TColor toColor) {
+TGradientPlan ConcentricBands(const TRect& outer, TColor fromColor, TBandShape shape, const TRect& inner,
+                              int count, TColor toColor) {
   TGradientPlan plan;
   const TChannels from = Channels(fromColor);
   const TChannels d = Delta(from, Channels(toColor));
@@ -104,13 +106,14 @@ TGradientPlan ConcentricBands(const TRect& outer, TColor fromColor, TBandShape s
   return plan;
 }
 
-TGradientPlan GradientSteps(const TRect& rect, TColor fromColor, TColor toColor, TDgradOrientation orientation,
-                            int balance, TDgradBalanceMode balanceMode, int maxDegrade, int speedPercent) {
+TGradientPlan GradientSteps(const TRect& rect, TColor fromColor, TColor toColor,
+                            TDgradOrientation orientation, int balance, TDgradBalanceMode balanceMode,
+                            int maxDegrade, int speedPercent) {
   const bool concentric = orientation == dgdRadial || orientation == dgdRectangle;
   const TBandShape shape = orientation == dgdRadial ? shEllipse : shRectangle;
   // Centre C (0 or 1 pixel each way) and outer shape O of the concentric forms.
-  const TRect c = Rect(rect.Left + rect.Width() / 2, rect.Top + rect.Height() / 2, rect.Right - rect.Width() / 2,
-                       rect.Bottom - rect.Height() / 2);
+  const TRect c = Rect(rect.Left + rect.Width() / 2, rect.Top + rect.Height() / 2,
+                       rect.Right - rect.Width() / 2, rect.Bottom - rect.Height() / 2);
   const int a = std::max(rect.Width() / 2, rect.Height() / 2);
   const TRect o = orientation == dgdRadial ? c.Inflated(a, a) : rect;
 
@@ -139,27 +142,43 @@ TGradientPlan GradientSteps(const TRect& rect, TColor fromColor, TColor toColor,
   }
   TColor p1From = fromColor, p1To = m1, p2From = m2, p2To = toColor;
   switch (balanceMode) {
-    case bmNormal: break;
-    case bmMirror: p1To = toColor, p2From = toColor, p2To = fromColor; break;
-    case bmReverse: p2From = toColor, p2To = m2; break;
-    case bmReverseFromColor: p2From = toColor, p2To = fromColor; break;
-    case bmInvertReverse: p1From = m2, p1To = toColor, p2From = m1, p2To = fromColor; break;
-    case bmInvertReverseFromColor: p1To = toColor, p2From = m1, p2To = fromColor; break;
+    case bmNormal:
+      break;
+    case bmMirror:
+      p1To = toColor, p2From = toColor, p2To = fromColor;
+      break;
+    case bmReverse:
+      p2From = toColor, p2To = m2;
+      break;
+    case bmReverseFromColor:
+      p2From = toColor, p2To = fromColor;
+      break;
+    case bmInvertReverse:
+      p1From = m2, p1To = toColor, p2From = m1, p2To = fromColor;
+      break;
+    case bmInvertReverseFromColor:
+      p1To = toColor, p2From = m1, p2To = fromColor;
+      break;
   }
 
   if (concentric) {
     auto edge = [balance](int oe, int ce) { return oe + RoundHalfEvenDiv(balance * (ce - oe), 100); };
-    const TRect g = Rect(edge(o.Left, c.Left), edge(o.Top, c.Top), edge(o.Right, c.Right), edge(o.Bottom, c.Bottom));
+    const TRect g =
+        Rect(edge(o.Left, c.Left), edge(o.Top, c.Top), edge(o.Right, c.Right), edge(o.Bottom, c.Bottom));
     AppendPlan(plan, ConcentricBands(o, p1From, shape, g, b1, p1To));
     AppendPlan(plan, ConcentricBands(g, p2From, shape, c, b2, p2To));
   } else if (orientation == dgdHorizontal) {
     const int split = rect.Left + MulDiv(balance, rect.Width(), 100);
-    AppendPlan(plan, LinearBands(Rect(rect.Left, rect.Top, split, rect.Bottom), p1From, p1To, b1, baLeftToRight));
-    AppendPlan(plan, LinearBands(Rect(split, rect.Top, rect.Right, rect.Bottom), p2From, p2To, b2, baLeftToRight));
+    AppendPlan(plan,
+               LinearBands(Rect(rect.Left, rect.Top, split, rect.Bottom), p1From, p1To, b1, baLeftToRight));
+    AppendPlan(plan,
+               LinearBands(Rect(split, rect.Top, rect.Right, rect.Bottom), p2From, p2To, b2, baLeftToRight));
   } else {
     const int split = rect.Top + MulDiv(balance, rect.Height(), 100);
-    AppendPlan(plan, LinearBands(Rect(rect.Left, rect.Top, rect.Right, split), p1From, p1To, b1, baTopToBottom));
-    AppendPlan(plan, LinearBands(Rect(rect.Left, split, rect.Right, rect.Bottom), p2From, p2To, b2, baTopToBottom));
+    AppendPlan(plan,
+               LinearBands(Rect(rect.Left, rect.Top, rect.Right, split), p1From, p1To, b1, baTopToBottom));
+    AppendPlan(plan,
+               LinearBands(Rect(rect.Left, split, rect.Right, rect.Bottom), p2From, p2To, b2, baTopToBottom));
   }
   return plan;
 }
@@ -189,8 +208,8 @@ void PaintConcentricBands(DrawSurface& canvas, const TRect& outer, TColor fromCo
 void PaintGradient(DrawSurface& canvas, const TRect& rect, TColor fromColor, TColor toColor,
                    TDgradOrientation orientation, int balance, TDgradBalanceMode balanceMode, int maxDegrade,
                    int speedPercent) {
-  PaintPlan(canvas,
-            GradientSteps(rect, fromColor, toColor, orientation, balance, balanceMode, maxDegrade, speedPercent));
+  PaintPlan(canvas, GradientSteps(rect, fromColor, toColor, orientation, balance, balanceMode, maxDegrade,
+                                  speedPercent));
 }
 
 // ---- rings ------------------------------------------------------------------------------------
@@ -221,7 +240,8 @@ TLinePlan BevelFrameLines(TRect& rect, TColor colorA, TColor colorB, int width, 
 
 void PaintBevelFrame(DrawSurface& canvas, TRect& rect, TColor colorA, TColor colorB, int width, bool drawLeft,
                      bool drawTop, bool drawRight, bool drawBottom, bool cut) {
-  PaintLines(canvas, BevelFrameLines(rect, colorA, colorB, width, drawLeft, drawTop, drawRight, drawBottom, cut));
+  PaintLines(canvas,
+             BevelFrameLines(rect, colorA, colorB, width, drawLeft, drawTop, drawRight, drawBottom, cut));
 }
 
 TLinePlan ButtonFrameLines(const TRect& r, TColor a, TColor b) {
@@ -244,9 +264,9 @@ TLinePlan GlossFrameLines(const TRect& r, TColor l, TColor m) {
     int x, y;
     TColor pen;
   } path[] = {
-      {left, y2, c1},      {left, y1, c2},      {left, top, l},     {right, top, l},   {right, y1, l},
-      {right, y2, c2},     {right, y4, c1},     {right, y5, c3},    {right, bottom, m}, {left, bottom, m},
-      {left, y5, m},       {left, y4, c3},
+      {left, y2, c1},     {left, y1, c2},    {left, top, l},  {right, top, l},
+      {right, y1, l},     {right, y2, c2},   {right, y4, c1}, {right, y5, c3},
+      {right, bottom, m}, {left, bottom, m}, {left, y5, m},   {left, y4, c3},
   };
   TLinePlan lines;
   TPoint at{left, y4};
@@ -272,14 +292,26 @@ void PaintGlossFrame(DrawSurface& canvas, TRect& rect, TColor l, TColor m) {
 unsigned ComposeTextFormat(TAlignment alignment, TTextLayout layout, bool wordWrap) {
   unsigned flags = 0;
   switch (alignment) {
-    case taLeftJustify: flags |= DT_LEFT; break;
-    case taRightJustify: flags |= DT_RIGHT; break;
-    case taCenter: flags |= DT_CENTER; break;
+    case taLeftJustify:
+      flags |= DT_LEFT;
+      break;
+    case taRightJustify:
+      flags |= DT_RIGHT;
+      break;
+    case taCenter:
+      flags |= DT_CENTER;
+      break;
   }
   switch (layout) {
-    case tlTop: flags |= DT_TOP; break;
-    case tlCenter: flags |= DT_VCENTER; break;
-    case tlBottom: flags |= DT_BOTTOM; break;
+    case tlTop:
+      flags |= DT_TOP;
+      break;
+    case tlCenter:
+      flags |= DT_VCENTER;
+      break;
+    case tlBottom:
+      flags |= DT_BOTTOM;
+      break;
   }
   flags |= wordWrap ? DT_WORDBREAK : DT_SINGLELINE;
   return flags;
@@ -302,10 +334,18 @@ void DrawCaptionText(DrawSurface& canvas, const QString& text, TRect& rect, unsi
 TFontSpec CreateRotatedFont(const TFontSpec& font, TCaptionOrientation orientation) {
   TFontSpec turned = font;
   switch (orientation) {
-    case coHorizontal: turned.escapement = 0; break;
-    case coHorizontalReversed: turned.escapement = 1800; break;
-    case coVertical: turned.escapement = 900; break;
-    case coVerticalReversed: turned.escapement = 2700; break;
+    case coHorizontal:
+      turned.escapement = 0;
+      break;
+    case coHorizontalReversed:
+      turned.escapement = 1800;
+      break;
+    case coVertical:
+      turned.escapement = 900;
+      break;
+    case coVerticalReversed:
+      turned.escapement = 2700;
+      break;
   }
   return turned;
 }
@@ -346,7 +386,9 @@ namespace {
 bool IsLeftPosition(TBgPosition p) { return p == bgTopLeft || p == bgBottomLeft || p == bgCenterLeft; }
 bool IsRightPosition(TBgPosition p) { return p == bgTopRight || p == bgCenterRight || p == bgBottomRight; }
 bool IsTopPosition(TBgPosition p) { return p == bgTopLeft || p == bgTopCenter || p == bgTopRight; }
-bool IsBottomPosition(TBgPosition p) { return p == bgBottomRight || p == bgBottomCenter || p == bgBottomLeft; }
+bool IsBottomPosition(TBgPosition p) {
+  return p == bgBottomRight || p == bgBottomCenter || p == bgBottomLeft;
+}
 
 }  // namespace
 
@@ -399,15 +441,33 @@ TBgPicturePlan BackgroundPicturePlan(const TRect& rect, int gw, int gh, TBgStyle
     const int w = stepX * repeatX - intervalX, h = stepY * repeatY - intervalY;
     const int cx = r.Left + r.Width() / 2, cy = r.Top + r.Height() / 2;
     switch (position) {
-      case bgCentered: x0 = cx - w / 2, y0 = cy - h / 2; break;
-      case bgTopLeft: x0 = r.Left + indentX, y0 = r.Top + indentY; break;
-      case bgTopCenter: x0 = cx - w / 2, y0 = r.Top + indentY; break;
-      case bgTopRight: x0 = r.Right - indentX - w, y0 = r.Top + indentY; break;
-      case bgCenterRight: x0 = r.Right - indentX - w, y0 = cy - h / 2; break;
-      case bgBottomRight: x0 = r.Right - indentX - w, y0 = r.Bottom - indentY - h; break;
-      case bgBottomCenter: x0 = cx - w / 2, y0 = r.Bottom - indentY - h; break;
-      case bgBottomLeft: x0 = r.Left + indentX, y0 = r.Bottom - indentY - h; break;
-      case bgCenterLeft: x0 = r.Left + indentX, y0 = cy - h / 2; break;
+      case bgCentered:
+        x0 = cx - w / 2, y0 = cy - h / 2;
+        break;
+      case bgTopLeft:
+        x0 = r.Left + indentX, y0 = r.Top + indentY;
+        break;
+      case bgTopCenter:
+        x0 = cx - w / 2, y0 = r.Top + indentY;
+        break;
+      case bgTopRight:
+        x0 = r.Right - indentX - w, y0 = r.Top + indentY;
+        break;
+      case bgCenterRight:
+        x0 = r.Right - indentX - w, y0 = cy - h / 2;
+        break;
+      case bgBottomRight:
+        x0 = r.Right - indentX - w, y0 = r.Bottom - indentY - h;
+        break;
+      case bgBottomCenter:
+        x0 = cx - w / 2, y0 = r.Bottom - indentY - h;
+        break;
+      case bgBottomLeft:
+        x0 = r.Left + indentX, y0 = r.Bottom - indentY - h;
+        break;
+      case bgCenterLeft:
+        x0 = r.Left + indentX, y0 = cy - h / 2;
+        break;
     }
   }
   for (int i = 0; i < columns; ++i)
@@ -419,8 +479,8 @@ void PaintBackgroundPicture(DrawSurface& canvas, const TRect& rect, const QImage
                             TBgStyle style, TBgPosition position, int indentX, int indentY, int intervalX,
                             int intervalY, int repeatX, int repeatY) {
   if (graphic.isNull()) return;
-  const TBgPicturePlan plan = BackgroundPicturePlan(rect, graphic.width(), graphic.height(), style, position, indentX,
-                                                    indentY, intervalX, intervalY, repeatX, repeatY);
+  const TBgPicturePlan plan = BackgroundPicturePlan(rect, graphic.width(), graphic.height(), style, position,
+                                                    indentX, indentY, intervalX, intervalY, repeatX, repeatY);
   if (plan.copies.empty()) return;
   const TColor key = transparent ? FromQColor(graphic.pixelColor(0, graphic.height() - 1)) : clNone;
   if (plan.stretch) {

@@ -39,11 +39,12 @@ using TGradientPlan = std::vector<TGradientStep>;
 // toColor.
 TGradientPlan LinearBands(const TRect& rect, TColor fromColor, TColor toColor, int count, TBandAxis axis);
 // Shapes from outer (fromColor) in to inner (toColor), each painted over the previous.
-TGradientPlan ConcentricBands(const TRect& outer, TColor fromColor, TBandShape shape, const TRect& inner, int count,
-                              TColor toColor);
+TGradientPlan ConcentricBands(const TRect& outer, TColor fromColor, TBandShape shape, const TRect& inner,
+                              int count, TColor toColor);
 // The whole gradient: single pass for balance 50, bmNormal and speed 100, split pass otherwise.
-TGradientPlan GradientSteps(const TRect& rect, TColor fromColor, TColor toColor, TDgradOrientation orientation,
-                            int balance, TDgradBalanceMode balanceMode, int maxDegrade, int speedPercent);
+TGradientPlan GradientSteps(const TRect& rect, TColor fromColor, TColor toColor,
+                            TDgradOrientation orientation, int balance, TDgradBalanceMode balanceMode,
+                            int maxDegrade, int speedPercent);
 
 void PaintPlan(DrawSurface& canvas, const TGradientPlan& plan);
 void PaintLinearBands(DrawSurface& canvas, const TRect& rect, TColor fromColor, TColor toColor, int count,
@@ -104,8 +105,8 @@ struct TBgPicturePlan {
   std::vector<TRect> copies;  // destination rectangles, in drawing order (columns outer)
 };
 TBgPicturePlan BackgroundPicturePlan(const TRect& rect, int graphicWidth, int graphicHeight, TBgStyle style,
-                                     TBgPosition position, int indentX, int indentY, int intervalX, int intervalY,
-                                     int repeatX, int repeatY);
+                                     TBgPosition position, int indentX, int indentY, int intervalX,
+                                     int intervalY, int repeatX, int repeatY);
 // With transparent the picture's bottom-left pixel colour is left out.
 void PaintBackgroundPicture(DrawSurface& canvas, const TRect& rect, const QImage& graphic, bool transparent,
                             TBgStyle style, TBgPosition position, int indentX, int indentY, int intervalX,

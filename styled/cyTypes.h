@@ -4,7 +4,13 @@
 
 namespace pintoola {
 
-enum TDgradOrientation : uint8_t { dgdVertical = 0, dgdHorizontal = 1, dgdAngle = 2, dgdRadial = 3, dgdRectangle = 4 };
+enum TDgradOrientation : uint8_t {
+  dgdVertical = 0,
+  dgdHorizontal = 1,
+  dgdAngle = 2,
+  dgdRadial = 3,
+  dgdRectangle = 4
+};
 
 enum TDgradBalanceMode : uint8_t {
   bmNormal = 0,
@@ -48,6 +54,18 @@ enum TButtonLayout : uint8_t { blGlyphLeft = 0, blGlyphRight = 1, blGlyphTop = 2
 enum TFlatHotStyle : uint8_t { hsWindowsTheme = 0, hsClassic = 1, hsHidden = 2 };
 enum TFlatDownStyle : uint8_t { dsWindowsTheme = 0, dsClassic = 1, dsHidden = 2 };
 
-enum TBitBtnKind : uint8_t { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
+enum TBitBtnKind : uint8_t {
+  bkCustom,
+  bkOK,
+  bkCancel,
+  bkHelp,
+  bkYes,
+  bkNo,
+  bkClose,
+  bkAbort,
+  bkRetry,
+  bkIgnore,
+  bkAll
+};
 
 }  // namespace pintoola

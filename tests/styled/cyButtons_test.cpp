@@ -35,8 +35,8 @@ void Hover(QWidget& w) {
 
 struct FaceExpectation {
   const char* name;
-  TColor row23, row24;  // gradient inside the rings
-  TColor outer;         // outer ring
+  TColor row23, row24;                         // gradient inside the rings
+  TColor outer;                                // outer ring
   TColor top, left12, left20, left35, bottom;  // inner ring
 };
 
@@ -70,12 +70,14 @@ TEST(TcyBitBtn, ToolbarButtonFaceByState) {
   QWidget window;
   TcyBitBtn& button = *ToolbarButton(&window);
 
-  ExpectFace(Render(button), {"normal", 0x00CCFF, 0x00B1FF, 0x004DCC, 0x66FFFF, 0x4CEFFF, 0x33DFFF, 0x19CFFF, 0x00BFFF});
+  ExpectFace(Render(button),
+             {"normal", 0x00CCFF, 0x00B1FF, 0x004DCC, 0x66FFFF, 0x4CEFFF, 0x33DFFF, 0x19CFFF, 0x00BFFF});
 
   Hover(button);
   ASSERT_TRUE(button.MouseOver());
   // Hot: the lower half runs from orange back towards yellow.
-  ExpectFace(Render(button), {"hot", 0x00CCFF, 0x0086FF, 0x004DCC, 0x66FFFF, 0x4CEFFF, 0x33DFFF, 0x19CFFF, 0x00BFFF});
+  ExpectFace(Render(button),
+             {"hot", 0x00CCFF, 0x0086FF, 0x004DCC, 0x66FFFF, 0x4CEFFF, 0x33DFFF, 0x19CFFF, 0x00BFFF});
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(&button, &leave);
   EXPECT_FALSE(button.MouseOver());
@@ -92,7 +94,8 @@ TEST(TcyBitBtn, ToolbarButtonFaceByState) {
 
   button.setEnabled(false);
   // Disabled: 0x4DFFFF → 0x4DCDFF; gloss ring L 0xB3FFFF, M 0x4DE6FF.
-  ExpectFace(Render(button), {"disabled", 0x4DEBFF, 0x4DE0FF, 0x1A9ACC, 0xB3FFFF, 0x99F8FF, 0x80F2FF, 0x66ECFF, 0x4DE6FF});
+  ExpectFace(Render(button),
+             {"disabled", 0x4DEBFF, 0x4DE0FF, 0x1A9ACC, 0xB3FFFF, 0x99F8FF, 0x80F2FF, 0x66ECFF, 0x4DE6FF});
   EXPECT_EQ(Pixel(Render(button), 21, 7), clRed);  // a one-cell glyph looks the same in every state
 }
 
@@ -101,7 +104,7 @@ TEST(TcyBitBtn, GlyphIsPlacedAndKeyedOut) {
   TcyBitBtn& button = *ToolbarButton(&window);
   const QImage image = Render(button);
   EXPECT_EQ(Pixel(image, 21, 7), clRed);
-  EXPECT_EQ(Pixel(image, 26, 12), clBlue);             // the glyph's alpha plays no part
+  EXPECT_EQ(Pixel(image, 26, 12), clBlue);              // the glyph's alpha plays no part
   EXPECT_EQ(Pixel(image, 22, 7), Pixel(image, 60, 7));  // black glyph pixels show the gradient
   EXPECT_EQ(Pixel(image, 52, 38), Pixel(image, 60, 38));
   EXPECT_EQ(Pixel(image, 20, 7), Pixel(image, 60, 7));
@@ -186,9 +189,9 @@ TEST(TcyBitBtn, DialogOkGlyphAndCaptionPlacement) {
   EXPECT_EQ(Pixel(image, x, 12), clRed);
   EXPECT_NE(Pixel(image, x - 1, 12), clRed);
   EXPECT_EQ(Pixel(image, x + 1, 12), Pixel(image, 70, 12));  // olive is keyed out
-  const QRect ink =
-      testing::BoxOf(image.copy(2, 2, 71, 39), [](const QColor& c) { return c.red() < 90 && c.green() < 90; })
-          .translated(2, 2);
+  const QRect ink = testing::BoxOf(image.copy(2, 2, 71, 39), [](const QColor& c) {
+                      return c.red() < 90 && c.green() < 90;
+                    }).translated(2, 2);
   ASSERT_FALSE(ink.isEmpty());
   EXPECT_GE(ink.left(), x + 22);
   EXPECT_LE(ink.left(), x + 22 + 2);
@@ -208,10 +211,11 @@ TEST(TcyBitBtn, KindsSetCaptionResultAndRole) {
     int result;
     bool isDefault, isCancel;
   } cases[] = {
-      {bkOK, "OK", 1, true, false},          {bkCancel, "Cancel", 2, false, true}, {bkHelp, "&Help", 0, false, false},
-      {bkYes, "&Yes", 6, true, false},       {bkNo, "&No", 7, false, true},        {bkClose, "&Close", 0, false, false},
-      {bkAbort, "Abort", 3, false, false},   {bkRetry, "&Retry", 4, false, false}, {bkIgnore, "&Ignore", 5, false, false},
-      {bkAll, "&All", 12, false, false},
+      {bkOK, "OK", 1, true, false},           {bkCancel, "Cancel", 2, false, true},
+      {bkHelp, "&Help", 0, false, false},     {bkYes, "&Yes", 6, true, false},
+      {bkNo, "&No", 7, false, true},          {bkClose, "&Close", 0, false, false},
+      {bkAbort, "Abort", 3, false, false},    {bkRetry, "&Retry", 4, false, false},
+      {bkIgnore, "&Ignore", 5, false, false}, {bkAll, "&All", 12, false, false},
   };
   for (const auto& c : cases) {
     TcyBitBtn button;
@@ -281,15 +285,29 @@ TEST_P(DialogKeys, EndTheDialogWithTheButtonsResult) {
   QTimer::singleShot(0, &dialog, [&] {
     dialog.activateWindow();
     if (!QTest::qWaitForWindowActive(&dialog)) return;
-    QWidget* target = c.focus == Focus::Edit ? static_cast<QWidget*>(edit) : c.focus == Focus::Ok ? ok : cancel;
+    QWidget* target = c.focus == Focus::Edit ? static_cast<QWidget*>(edit)
+                      : c.focus == Focus::Ok ? ok
+                                             : cancel;
     target->setFocus();
     switch (c.action) {
-      case Action::Return: QTest::keyClick(target, Qt::Key_Return); break;
-      case Action::Escape: QTest::keyClick(target, Qt::Key_Escape); break;
-      case Action::ShiftReturn: QTest::keyClick(target, Qt::Key_Return, Qt::ShiftModifier); break;
-      case Action::Space: QTest::keyClick(target, Qt::Key_Space); break;
-      case Action::ClickOk: QTest::mouseClick(ok, Qt::LeftButton, {}, QPoint(20, 20)); break;
-      case Action::ClickPlain: QTest::mouseClick(plain, Qt::LeftButton, {}, QPoint(20, 20)); break;
+      case Action::Return:
+        QTest::keyClick(target, Qt::Key_Return);
+        break;
+      case Action::Escape:
+        QTest::keyClick(target, Qt::Key_Escape);
+        break;
+      case Action::ShiftReturn:
+        QTest::keyClick(target, Qt::Key_Return, Qt::ShiftModifier);
+        break;
+      case Action::Space:
+        QTest::keyClick(target, Qt::Key_Space);
+        break;
+      case Action::ClickOk:
+        QTest::mouseClick(ok, Qt::LeftButton, {}, QPoint(20, 20));
+        break;
+      case Action::ClickPlain:
+        QTest::mouseClick(plain, Qt::LeftButton, {}, QPoint(20, 20));
+        break;
     }
   });
   QTimer::singleShot(300, &dialog, [&] {
@@ -468,7 +486,8 @@ TEST(TcySpeedButton, LatchedSignatureButtonFace) {
   button.SetAllowAllUp(true);
   button.SetDown(true);
   const QImage image = Render(button);
-  for (auto [x, y] : {std::pair{0, 0}, {103, 0}, {0, 39}, {103, 39}}) EXPECT_EQ(Pixel(image, x, y), kSentinel);
+  for (auto [x, y] : {std::pair{0, 0}, {103, 0}, {0, 39}, {103, 39}})
+    EXPECT_EQ(Pixel(image, x, y), kSentinel);
   EXPECT_EQ(Pixel(image, 0, 10), 0x990000);   // outer ring: ShiftBrightness(0xCC0000, -20)
   EXPECT_EQ(Pixel(image, 50, 1), 0xCC6600);   // gloss L
   EXPECT_EQ(Pixel(image, 50, 38), 0xFFFF66);  // gloss M

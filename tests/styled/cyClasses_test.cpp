@@ -30,22 +30,37 @@ TEST(TcyGradient, SettersIgnoreTheSameAndOutOfRangeValues) {
     int before;  // the value the setter must keep
     bool notifies;
   } cases[] = {
-      {"SpeedPercent 101", [](TcyGradient& g) { g.SetSpeedPercent(101); }, [](auto& g) { return g.SpeedPercent(); }, 100, false},
-      {"SpeedPercent -1", [](TcyGradient& g) { g.SetSpeedPercent(-1); }, [](auto& g) { return g.SpeedPercent(); }, 100, false},
-      {"SpeedPercent same", [](TcyGradient& g) { g.SetSpeedPercent(100); }, [](auto& g) { return g.SpeedPercent(); }, 100, false},
-      {"SpeedPercent 90", [](TcyGradient& g) { g.SetSpeedPercent(90); }, [](auto& g) { return g.SpeedPercent(); }, 90, true},
-      {"Balance 101", [](TcyGradient& g) { g.SetBalance(101); }, [](auto& g) { return g.Balance(); }, 50, false},
+      {"SpeedPercent 101", [](TcyGradient& g) { g.SetSpeedPercent(101); },
+       [](auto& g) { return g.SpeedPercent(); }, 100, false},
+      {"SpeedPercent -1", [](TcyGradient& g) { g.SetSpeedPercent(-1); },
+       [](auto& g) { return g.SpeedPercent(); }, 100, false},
+      {"SpeedPercent same", [](TcyGradient& g) { g.SetSpeedPercent(100); },
+       [](auto& g) { return g.SpeedPercent(); }, 100, false},
+      {"SpeedPercent 90", [](TcyGradient& g) { g.SetSpeedPercent(90); },
+       [](auto& g) { return g.SpeedPercent(); }, 90, true},
+      {"Balance 101", [](TcyGradient& g) { g.SetBalance(101); }, [](auto& g) { return g.Balance(); }, 50,
+       false},
       {"Balance 0", [](TcyGradient& g) { g.SetBalance(0); }, [](auto& g) { return g.Balance(); }, 0, true},
-      {"AngleDegree 360", [](TcyGradient& g) { g.SetAngleDegree(360); }, [](auto& g) { return g.AngleDegree(); }, 0, false},
-      {"AngleDegree 359", [](TcyGradient& g) { g.SetAngleDegree(359); }, [](auto& g) { return g.AngleDegree(); }, 359, true},
-      {"MaxDegrade 0", [](TcyGradient& g) { g.SetMaxDegrade(0); }, [](auto& g) { return g.MaxDegrade(); }, 255, false},
-      {"MaxDegrade 1", [](TcyGradient& g) { g.SetMaxDegrade(1); }, [](auto& g) { return g.MaxDegrade(); }, 1, true},
-      {"FromColor same", [](TcyGradient& g) { g.SetFromColor(clWhite); }, [](auto& g) { return g.FromColor(); }, clWhite, false},
-      {"FromColor aqua", [](TcyGradient& g) { g.SetFromColor(clAqua); }, [](auto& g) { return g.FromColor(); }, clAqua, true},
-      {"ToColor same", [](TcyGradient& g) { g.SetToColor(clBtnFace); }, [](auto& g) { return g.ToColor(); }, clBtnFace, false},
-      {"Orientation same", [](TcyGradient& g) { g.SetOrientation(dgdVertical); }, [](auto& g) { return int(g.Orientation()); }, 0, false},
-      {"Orientation radial", [](TcyGradient& g) { g.SetOrientation(dgdRadial); }, [](auto& g) { return int(g.Orientation()); }, 3, true},
-      {"BalanceMode mirror", [](TcyGradient& g) { g.SetBalanceMode(bmMirror); }, [](auto& g) { return int(g.BalanceMode()); }, 1, true},
+      {"AngleDegree 360", [](TcyGradient& g) { g.SetAngleDegree(360); },
+       [](auto& g) { return g.AngleDegree(); }, 0, false},
+      {"AngleDegree 359", [](TcyGradient& g) { g.SetAngleDegree(359); },
+       [](auto& g) { return g.AngleDegree(); }, 359, true},
+      {"MaxDegrade 0", [](TcyGradient& g) { g.SetMaxDegrade(0); }, [](auto& g) { return g.MaxDegrade(); },
+       255, false},
+      {"MaxDegrade 1", [](TcyGradient& g) { g.SetMaxDegrade(1); }, [](auto& g) { return g.MaxDegrade(); }, 1,
+       true},
+      {"FromColor same", [](TcyGradient& g) { g.SetFromColor(clWhite); },
+       [](auto& g) { return g.FromColor(); }, clWhite, false},
+      {"FromColor aqua", [](TcyGradient& g) { g.SetFromColor(clAqua); },
+       [](auto& g) { return g.FromColor(); }, clAqua, true},
+      {"ToColor same", [](TcyGradient& g) { g.SetToColor(clBtnFace); }, [](auto& g) { return g.ToColor(); },
+       clBtnFace, false},
+      {"Orientation same", [](TcyGradient& g) { g.SetOrientation(dgdVertical); },
+       [](auto& g) { return int(g.Orientation()); }, 0, false},
+      {"Orientation radial", [](TcyGradient& g) { g.SetOrientation(dgdRadial); },
+       [](auto& g) { return int(g.Orientation()); }, 3, true},
+      {"BalanceMode mirror", [](TcyGradient& g) { g.SetBalanceMode(bmMirror); },
+       [](auto& g) { return int(g.BalanceMode()); }, 1, true},
   };
   for (const auto& c : cases) {
     TcyGradient g;
@@ -138,7 +153,8 @@ TEST(tcyBevels, RoundCornersOnlyOnTheOuterRing) {
   bevels.Add().SetHighlightColor(clRed);
   TRect r = Rect(0, 0, 10, 10);
   const QImage image = Paint(10, 10, [&](DrawSurface& s) { bevels.DrawBevels(s, r, true); });
-  for (auto [x, y] : {std::pair{0, 0}, {9, 0}, {0, 9}, {9, 9}}) EXPECT_EQ(Pixel(image, x, y), testing::kSentinel);
+  for (auto [x, y] : {std::pair{0, 0}, {9, 0}, {0, 9}, {9, 9}})
+    EXPECT_EQ(Pixel(image, x, y), testing::kSentinel);
   EXPECT_EQ(Pixel(image, 1, 1), clRed);
   EXPECT_EQ(Pixel(image, 8, 1), ColorToRGB(clBtnShadow));
   EXPECT_EQ(Pixel(image, 8, 8), ColorToRGB(clBtnShadow));
@@ -149,15 +165,15 @@ TEST(tcyBevels, ChangeReportsSayWhetherTheSpaceChanged) {
   tcyBevels bevels;
   std::vector<bool> realign;
   bevels.OnChange = [&] { realign.push_back(bevels.NeedOwnerRealign()); };
-  tcyBevel& ring = bevels.Add();            // a new ring takes space
-  ring.SetHighlightColor(clRed);            // colour only
-  ring.SetWidth(3);                         // space
-  ring.SetWidth(3);                         // the same: no report
-  ring.SetStyle(bcLowered);                 // not involving bcNone: no realign
-  ring.SetStyle(bcNone);                    // to bcNone: realign
-  ring.SetStyle(bcNone);                    // the same: no report
+  tcyBevel& ring = bevels.Add();  // a new ring takes space
+  ring.SetHighlightColor(clRed);  // colour only
+  ring.SetWidth(3);               // space
+  ring.SetWidth(3);               // the same: no report
+  ring.SetStyle(bcLowered);       // not involving bcNone: no realign
+  ring.SetStyle(bcNone);          // to bcNone: realign
+  ring.SetStyle(bcNone);          // the same: no report
   ring.SetDrawLeft(false);
-  bevels.Delete(0);                         // realign
+  bevels.Delete(0);  // realign
   EXPECT_EQ(realign, (std::vector<bool>{true, false, true, false, true, false, true}));
   EXPECT_FALSE(bevels.NeedOwnerRealign());
   EXPECT_EQ(bevels.Count(), 0);
@@ -223,7 +239,8 @@ TEST(TcyShadowText, CalcShadowRect) {
     shadow.SetRelativePosX(c.dx);
     shadow.SetRelativePosY(c.dy);
     shadow.SetZoomPercent(c.zoom);
-    EXPECT_EQ(shadow.CalcShadowRect(caption, c.a, c.l, c.fontHeight), c.expected) << c.zoom << " " << int(c.a);
+    EXPECT_EQ(shadow.CalcShadowRect(caption, c.a, c.l, c.fontHeight), c.expected)
+        << c.zoom << " " << int(c.a);
   }
 }
 

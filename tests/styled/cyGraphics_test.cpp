@@ -20,35 +20,28 @@ TEST(ShiftBrightness, AddsScaledPercentToEveryChannelClamped) {
     int percent;
     TColor expected;
   } cases[] = {
-      {clYellow, 40, 0x66FFFF},    // blue 0 + 102
-      {clOrange, -20, 0x004DCC},   // 255-51, 128-51, 0 clamped
-      {clYellow, -20, 0x00CCCC},
-      {0x004DCC, -20, 0x001A99},
-      {clYellow, 30, 0x4DFFFF},    // +77
-      {clOrange, 30, 0x4DCDFF},
-      {clBlue, -20, 0xCC0000},
-      {clAqua, 40, 0xFFFF66},
-      {0x00CCCC, 40, 0x66FFFF},    // red 204 + 102 clamps at 255
-      {clBtnFace, 20, 0xFFFFFF},   // a system colour is resolved first (0xF0 + 51 clamps)
-      {clBlack, -40, clBlack},
-      {0x808080, 0, 0x808080},
+      {clYellow, 40, 0x66FFFF},   // blue 0 + 102
+      {clOrange, -20, 0x004DCC},  // 255-51, 128-51, 0 clamped
+      {clYellow, -20, 0x00CCCC}, {0x004DCC, -20, 0x001A99}, {clYellow, 30, 0x4DFFFF},  // +77
+      {clOrange, 30, 0x4DCDFF},  {clBlue, -20, 0xCC0000},   {clAqua, 40, 0xFFFF66},
+      {0x00CCCC, 40, 0x66FFFF},   // red 204 + 102 clamps at 255
+      {clBtnFace, 20, 0xFFFFFF},  // a system colour is resolved first (0xF0 + 51 clamps)
+      {clBlack, -40, clBlack},   {0x808080, 0, 0x808080},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(ShiftBrightness(c.color, c.percent), c.expected) << std::hex << c.color << " " << std::dec << c.percent;
+    EXPECT_EQ(ShiftBrightness(c.color, c.percent), c.expected)
+        << std::hex << c.color << " " << std::dec << c.percent;
 }
 
 TEST(HalfwayColor, TruncatedChannelMeanOrTheSameValue) {
   const struct {
     TColor a, b, expected;
   } cases[] = {
-      {clYellow, clOrange, 0x00BFFF},   // green (255 + 128) div 2 = 191
-      {0x66FFFF, 0x00BFFF, 0x33DFFF},
-      {0x66FFFF, 0x33DFFF, 0x4CEFFF},
-      {0x00BFFF, 0x33DFFF, 0x19CFFF},
-      {clAqua, clBlue, 0xFF7F00},
-      {0xCCCC00, 0xCC0000, 0xCC6600},
-      {clBtnFace, clBtnFace, clBtnFace},  // stays a system colour
-      {clBtnFace, clBlack, 0x787878},     // resolved when the two differ
+      {clYellow, clOrange, 0x00BFFF},  // green (255 + 128) div 2 = 191
+      {0x66FFFF, 0x00BFFF, 0x33DFFF}, {0x66FFFF, 0x33DFFF, 0x4CEFFF},
+      {0x00BFFF, 0x33DFFF, 0x19CFFF}, {clAqua, clBlue, 0xFF7F00},
+      {0xCCCC00, 0xCC0000, 0xCC6600}, {clBtnFace, clBtnFace, clBtnFace},  // stays a system colour
+      {clBtnFace, clBlack, 0x787878},                                     // resolved when the two differ
   };
   for (const auto& c : cases) EXPECT_EQ(HalfwayColor(c.a, c.b), c.expected) << std::hex << c.a << " " << c.b;
 }
@@ -123,8 +116,9 @@ TColor ColorAtRow(const TGradientPlan& plan, int y) {
 }
 
 TEST(GradientSteps, ToolbarButtonSplitsWithAStepInTheMiddle) {
-  const TGradientPlan plan = GradientSteps(Rect(0, 0, 75, 47), clYellow, clOrange, dgdVertical, 50, bmNormal, 255, 90);
-  ASSERT_EQ(plan.size(), 47u);  // 24 + 23 one-row bands
+  const TGradientPlan plan =
+      GradientSteps(Rect(0, 0, 75, 47), clYellow, clOrange, dgdVertical, 50, bmNormal, 255, 90);
+  ASSERT_EQ(plan.size(), 47u);                // 24 + 23 one-row bands
   EXPECT_EQ(ColorAtRow(plan, 23), 0x00CCFF);  // M1, end of part 1
   EXPECT_EQ(ColorAtRow(plan, 24), 0x00B1FF);  // one step past M2 (0x00B3FF)
   EXPECT_EQ(ColorAtRow(plan, 46), clOrange);
@@ -138,21 +132,20 @@ TEST(GradientSteps, BalanceModesColourTheTwoParts) {
     TDgradBalanceMode mode;
     TColor part1End, part2End;
   } cases[] = {
-      {bmNormal, 0x00CCFF, clOrange},
-      {bmMirror, clOrange, clYellow},
-      {bmReverse, 0x00CCFF, 0x00B3FF},
-      {bmReverseFromColor, 0x00CCFF, clYellow},
-      {bmInvertReverse, clOrange, clYellow},
-      {bmInvertReverseFromColor, clOrange, clYellow},
+      {bmNormal, 0x00CCFF, clOrange},        {bmMirror, clOrange, clYellow},
+      {bmReverse, 0x00CCFF, 0x00B3FF},       {bmReverseFromColor, 0x00CCFF, clYellow},
+      {bmInvertReverse, clOrange, clYellow}, {bmInvertReverseFromColor, clOrange, clYellow},
   };
   for (const auto& c : cases) {
-    const TGradientPlan plan = GradientSteps(Rect(0, 0, 4, 2), clYellow, clOrange, dgdVertical, 50, c.mode, 2, 90);
+    const TGradientPlan plan =
+        GradientSteps(Rect(0, 0, 4, 2), clYellow, clOrange, dgdVertical, 50, c.mode, 2, 90);
     ASSERT_EQ(plan.size(), 2u) << int(c.mode);
     EXPECT_EQ(plan[0].color, c.part1End) << int(c.mode);
     EXPECT_EQ(plan[1].color, c.part2End) << int(c.mode);
   }
   // The start colours show with more rows: part 2 of bmReverse starts one step from ToColor.
-  const TGradientPlan reverse = GradientSteps(Rect(0, 0, 1, 200), clYellow, clOrange, dgdVertical, 50, bmReverse, 255, 90);
+  const TGradientPlan reverse =
+      GradientSteps(Rect(0, 0, 1, 200), clYellow, clOrange, dgdVertical, 50, bmReverse, 255, 90);
   EXPECT_EQ(ColorAtRow(reverse, 100), RGB(255, 128 + MulDiv(1, 0xB3 - 128, 100), 0));
   const TGradientPlan invert =
       GradientSteps(Rect(0, 0, 1, 200), clYellow, clOrange, dgdVertical, 50, bmInvertReverse, 255, 90);
@@ -172,21 +165,24 @@ TEST(GradientSteps, SpeedPercentMovesTheMiddleColours) {
     TColor m1, m2;
   } cases[] = {
       {100, RGB(255, 191, 0), RGB(255, 192, 0)},  // both at the midpoint, to within one
-      {50, clYellow, clOrange},                                                    // the end colours
-      {0, RGB(255, (255 + 64) & 0xFF, 0), RGB(255, (128 - 64) & 0xFF, 0)},          // past the ends, wrapped
+      {50, clYellow, clOrange},                   // the end colours
+      {0, RGB(255, (255 + 64) & 0xFF, 0), RGB(255, (128 - 64) & 0xFF, 0)},  // past the ends, wrapped
   };
   for (const auto& c : cases) {
     // Balance 49 forces the split pass also at speed 100; a two-row rectangle shows M1 on row 0 and
     // the last band of part 2 (the end colour) on row 1, so M2 is read from a bmReverse plan.
-    const TGradientPlan normal = GradientSteps(Rect(0, 0, 1, 2), clYellow, clOrange, dgdVertical, 49, bmNormal, 2, c.speed);
-    const TGradientPlan reverse = GradientSteps(Rect(0, 0, 1, 2), clYellow, clOrange, dgdVertical, 49, bmReverse, 2, c.speed);
+    const TGradientPlan normal =
+        GradientSteps(Rect(0, 0, 1, 2), clYellow, clOrange, dgdVertical, 49, bmNormal, 2, c.speed);
+    const TGradientPlan reverse =
+        GradientSteps(Rect(0, 0, 1, 2), clYellow, clOrange, dgdVertical, 49, bmReverse, 2, c.speed);
     EXPECT_EQ(ColorAtRow(normal, 0), c.m1) << c.speed;
     EXPECT_EQ(ColorAtRow(reverse, 1), c.m2) << c.speed;
   }
 }
 
 TEST(GradientSteps, BalanceZeroGivesEverythingToPartTwo) {
-  const TGradientPlan plan = GradientSteps(Rect(0, 0, 3, 10), clBlack, clWhite, dgdVertical, 0, bmNormal, 255, 100);
+  const TGradientPlan plan =
+      GradientSteps(Rect(0, 0, 3, 10), clBlack, clWhite, dgdVertical, 0, bmNormal, 255, 100);
   ASSERT_EQ(plan.size(), 10u);
   EXPECT_EQ(plan.front().rect, Rect(0, 0, 3, 1));
   EXPECT_EQ(plan.back().color, clWhite);
@@ -215,11 +211,12 @@ TEST(GradientSteps, ConcentricFormsFillThenShrinkToTheCentre) {
   EXPECT_EQ(radial[0], (TGradientStep{r, clWhite, false}));
   EXPECT_EQ(radial[1], (TGradientStep{Rect(0, -5, 21, 16), clWhite, true}));
   EXPECT_EQ(radial.back(), (TGradientStep{Rect(10, 5, 11, 6), clBlack, false}));  // one pixel: a rectangle
-  EXPECT_EQ(radial.size(), 1u + 11u);  // steps = max(10, 10) + 1
+  EXPECT_EQ(radial.size(), 1u + 11u);                                             // steps = max(10, 10) + 1
   // Rectangle: the same from the rectangle itself.
   const TGradientPlan rect = GradientSteps(r, clWhite, clBlack, dgdRectangle, 50, bmNormal, 255, 100);
   EXPECT_EQ(rect[1], (TGradientStep{r, clWhite, false}));
-  EXPECT_EQ(rect[2].rect, Rect(MulDiv(1, 10, 11), MulDiv(1, 5, 11), 21 - MulDiv(1, 10, 11), 11 - MulDiv(1, 5, 11)));
+  EXPECT_EQ(rect[2].rect,
+            Rect(MulDiv(1, 10, 11), MulDiv(1, 5, 11), 21 - MulDiv(1, 10, 11), 11 - MulDiv(1, 5, 11)));
   EXPECT_EQ(rect.back().rect, Rect(10, 5, 11, 6));
 }
 
@@ -228,14 +225,17 @@ TEST(GradientSteps, ConcentricSplitMeetsAtTheBalanceShape) {
   // Part 1 ends on G in M1, part 2 starts on G in ToColor.
   const TGradientPlan plan =
       GradientSteps(Rect(0, 0, 20, 20), clWhite, clBlack, dgdRectangle, 25, bmReverseFromColor, 255, 100);
-  auto has = [&](const TGradientStep& step) { return std::find(plan.begin(), plan.end(), step) != plan.end(); };
+  auto has = [&](const TGradientStep& step) {
+    return std::find(plan.begin(), plan.end(), step) != plan.end();
+  };
   EXPECT_TRUE(has({Rect(2, 2, 18, 18), 0x7F7F7F, false}));
   EXPECT_TRUE(has({Rect(2, 2, 18, 18), clBlack, false}));
   EXPECT_EQ(plan.back(), (TGradientStep{Rect(10, 10, 10, 10), clWhite, false}));
 }
 
 TEST(ConcentricBands, StepsAndColours) {
-  const TGradientPlan plan = ConcentricBands(Rect(0, 0, 10, 10), clBlack, shRectangle, Rect(4, 4, 6, 6), 255, clWhite);
+  const TGradientPlan plan =
+      ConcentricBands(Rect(0, 0, 10, 10), clBlack, shRectangle, Rect(4, 4, 6, 6), 255, clWhite);
   // dx = dy = 4: five steps.
   ASSERT_EQ(plan.size(), 5u);
   EXPECT_EQ(plan[0], (TGradientStep{Rect(0, 0, 10, 10), clBlack, false}));
@@ -243,7 +243,8 @@ TEST(ConcentricBands, StepsAndColours) {
   EXPECT_EQ(plan[4], (TGradientStep{Rect(4, 4, 6, 6), clWhite, false}));
   EXPECT_EQ(ConcentricBands(Rect(0, 0, 10, 10), clBlack, shEllipse, Rect(4, 4, 6, 6), 2, clWhite).size(), 2u);
   EXPECT_TRUE(ConcentricBands(Rect(0, 0, 10, 10), clBlack, shEllipse, Rect(4, 4, 6, 6), 0, clWhite).empty());
-  EXPECT_TRUE(ConcentricBands(Rect(0, 0, 10, 10), clBlack, shEllipse, Rect(4, 4, 6, 6), 255, clWhite)[1].ellipse);
+  EXPECT_TRUE(
+      ConcentricBands(Rect(0, 0, 10, 10), clBlack, shEllipse, Rect(4, 4, 6, 6), 255, clWhite)[1].ellipse);
 }
 
 TEST(PaintGradient, PaintsThePlanOntoTheSurface) {
@@ -257,7 +258,9 @@ TEST(PaintGradient, PaintsThePlanOntoTheSurface) {
 
 TEST(BevelFrame, RaisedRingColoursAndCutCorners) {
   TRect r = Rect(0, 0, 8, 6);
-  const QImage plain = Paint(8, 6, [&](DrawSurface& s) { PaintBevelFrame(s, r, clWhite, clBlack, 1, true, true, true, true, false); });
+  const QImage plain = Paint(8, 6, [&](DrawSurface& s) {
+    PaintBevelFrame(s, r, clWhite, clBlack, 1, true, true, true, true, false);
+  });
   EXPECT_EQ(r, Rect(1, 1, 7, 5));
   EXPECT_EQ(Pixel(plain, 0, 0), clWhite);
   EXPECT_EQ(Pixel(plain, 7, 0), clBlack);
@@ -270,9 +273,12 @@ TEST(BevelFrame, RaisedRingColoursAndCutCorners) {
   EXPECT_EQ(Pixel(plain, 3, 3), testing::kSentinel);
 
   TRect two = Rect(0, 0, 8, 6);
-  const QImage cut = Paint(8, 6, [&](DrawSurface& s) { PaintBevelFrame(s, two, clWhite, clBlack, 2, true, true, true, true, true); });
+  const QImage cut = Paint(8, 6, [&](DrawSurface& s) {
+    PaintBevelFrame(s, two, clWhite, clBlack, 2, true, true, true, true, true);
+  });
   EXPECT_EQ(two, Rect(2, 2, 6, 4));
-  for (auto [x, y] : {std::pair{0, 0}, {7, 0}, {0, 5}, {7, 5}}) EXPECT_EQ(Pixel(cut, x, y), testing::kSentinel);
+  for (auto [x, y] : {std::pair{0, 0}, {7, 0}, {0, 5}, {7, 5}})
+    EXPECT_EQ(Pixel(cut, x, y), testing::kSentinel);
   // Only the outermost frame cuts: the second one keeps its corners.
   EXPECT_EQ(Pixel(cut, 1, 1), clWhite);
   EXPECT_EQ(Pixel(cut, 6, 1), clBlack);
@@ -281,7 +287,9 @@ TEST(BevelFrame, RaisedRingColoursAndCutCorners) {
 
 TEST(BevelFrame, SidesCanBeLeftOut) {
   TRect r = Rect(0, 0, 5, 5);
-  const QImage image = Paint(5, 5, [&](DrawSurface& s) { PaintBevelFrame(s, r, clWhite, clBlack, 1, false, true, false, false, false); });
+  const QImage image = Paint(5, 5, [&](DrawSurface& s) {
+    PaintBevelFrame(s, r, clWhite, clBlack, 1, false, true, false, false, false);
+  });
   EXPECT_EQ(Pixel(image, 0, 2), testing::kSentinel);
   EXPECT_EQ(Pixel(image, 4, 2), testing::kSentinel);
   EXPECT_EQ(Pixel(image, 2, 4), testing::kSentinel);
@@ -297,7 +305,8 @@ TEST(ButtonFrame, RingWithoutCorners) {
   TRect r = Rect(0, 0, 6, 6);
   const QImage image = Paint(6, 6, [&](DrawSurface& s) { PaintButtonFrame(s, r, clWhite, clBlack); });
   EXPECT_EQ(r, Rect(1, 1, 5, 5));
-  for (auto [x, y] : {std::pair{0, 0}, {5, 0}, {0, 5}, {5, 5}}) EXPECT_EQ(Pixel(image, x, y), testing::kSentinel);
+  for (auto [x, y] : {std::pair{0, 0}, {5, 0}, {0, 5}, {5, 5}})
+    EXPECT_EQ(Pixel(image, x, y), testing::kSentinel);
   EXPECT_EQ(Pixel(image, 0, 1), clWhite);
   EXPECT_EQ(Pixel(image, 4, 0), clWhite);
   EXPECT_EQ(Pixel(image, 5, 1), clBlack);
@@ -314,9 +323,29 @@ TEST(GlossFrame, SidesRunThroughFiveBands) {
     int x, y;
     TColor expected;
   } cases[] = {
-      {1, 1, l},   {40, 1, l},  {73, 1, l},   {1, 8, l},    {1, 9, c2},   {1, 16, c2}, {1, 17, c1}, {1, 31, c1},
-      {1, 32, c3}, {1, 39, c3}, {1, 40, m},   {1, 45, m},   {40, 45, m},  {73, 45, m}, {73, 7, l},  {73, 8, c2},
-      {73, 15, c2}, {73, 16, c1}, {73, 30, c1}, {73, 31, c3}, {73, 38, c3}, {73, 39, m}, {40, 20, testing::kSentinel},
+      {1, 1, l},
+      {40, 1, l},
+      {73, 1, l},
+      {1, 8, l},
+      {1, 9, c2},
+      {1, 16, c2},
+      {1, 17, c1},
+      {1, 31, c1},
+      {1, 32, c3},
+      {1, 39, c3},
+      {1, 40, m},
+      {1, 45, m},
+      {40, 45, m},
+      {73, 45, m},
+      {73, 7, l},
+      {73, 8, c2},
+      {73, 15, c2},
+      {73, 16, c1},
+      {73, 30, c1},
+      {73, 31, c3},
+      {73, 38, c3},
+      {73, 39, m},
+      {40, 20, testing::kSentinel},
   };
   for (const auto& c : cases) EXPECT_EQ(Pixel(image, c.x, c.y), c.expected) << c.x << "," << c.y;
 }
@@ -330,8 +359,9 @@ TEST(ComposeTextFormat, AlignmentLayoutAndWrap) {
     bool wrap;
     unsigned expected;
   } cases[] = {
-      {taLeftJustify, tlTop, false, 0x20},  {taRightJustify, tlTop, false, 0x22}, {taCenter, tlCenter, false, 0x25},
-      {taCenter, tlBottom, true, 0x19},     {taLeftJustify, tlCenter, true, 0x14},
+      {taLeftJustify, tlTop, false, 0x20},   {taRightJustify, tlTop, false, 0x22},
+      {taCenter, tlCenter, false, 0x25},     {taCenter, tlBottom, true, 0x19},
+      {taLeftJustify, tlCenter, true, 0x14},
   };
   for (const auto& c : cases) EXPECT_EQ(ComposeTextFormat(c.a, c.l, c.wrap), c.expected);
 }
@@ -392,13 +422,15 @@ TEST(RotatedTextOrigin, TablePerOrientation) {
       {coVerticalReversed, taCenter, tlBottom, {66, 50}},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(RotatedTextOrigin(r, w, h, c.l, c.a, c.o), c.expected) << int(c.o) << " " << int(c.a) << " " << int(c.l);
+    EXPECT_EQ(RotatedTextOrigin(r, w, h, c.l, c.a, c.o), c.expected)
+        << int(c.o) << " " << int(c.a) << " " << int(c.l);
 }
 
 // ---- background picture -----------------------------------------------------------------------
 
 TEST(BackgroundPicturePlan, MosaicCoversTheRectangle) {
-  const TBgPicturePlan plan = BackgroundPicturePlan(Rect(0, 0, 75, 16), 16, 16, bgMosaic, bgTopLeft, 0, 0, 2, 0, 1, 1);
+  const TBgPicturePlan plan =
+      BackgroundPicturePlan(Rect(0, 0, 75, 16), 16, 16, bgMosaic, bgTopLeft, 0, 0, 2, 0, 1, 1);
   ASSERT_EQ(plan.copies.size(), 5u);  // ceiling(77 / 18)
   EXPECT_FALSE(plan.stretch);
   EXPECT_EQ(plan.copies[4], Bounds(72, 0, 16, 16));
@@ -410,9 +442,9 @@ TEST(BackgroundPicturePlan, NormalBlockAnchoredByPosition) {
     TBgPosition p;
     TPoint first;
   } cases[] = {
-      {bgCentered, {38, 21}},   {bgTopLeft, {3, 2}},      {bgTopCenter, {38, 2}},   {bgTopRight, {73, 2}},
-      {bgCenterRight, {73, 21}}, {bgBottomRight, {73, 40}}, {bgBottomCenter, {38, 40}}, {bgBottomLeft, {3, 40}},
-      {bgCenterLeft, {3, 21}},
+      {bgCentered, {38, 21}},     {bgTopLeft, {3, 2}},       {bgTopCenter, {38, 2}},
+      {bgTopRight, {73, 2}},      {bgCenterRight, {73, 21}}, {bgBottomRight, {73, 40}},
+      {bgBottomCenter, {38, 40}}, {bgBottomLeft, {3, 40}},   {bgCenterLeft, {3, 21}},
   };
   for (const auto& c : cases) {
     const TBgPicturePlan plan = BackgroundPicturePlan(r, 10, 8, bgNormal, c.p, 3, 2, 4, 0, 2, 1);
@@ -434,22 +466,28 @@ TEST(BackgroundPicturePlan, StretchProportionalKeepsTheAspect) {
       {bgCentered, Rect(0, 12, 110, 67)},  // no indents: 110 × 80, height 55
   };
   for (const auto& c : cases) {
-    const TBgPicturePlan plan = BackgroundPicturePlan(Rect(0, 0, 110, 80), 40, 20, bgStretchProportional, c.p, 5, 0, 0, 0, 1, 1);
+    const TBgPicturePlan plan =
+        BackgroundPicturePlan(Rect(0, 0, 110, 80), 40, 20, bgStretchProportional, c.p, 5, 0, 0, 0, 1, 1);
     ASSERT_EQ(plan.copies.size(), 1u);
     EXPECT_TRUE(plan.stretch);
     EXPECT_EQ(plan.copies[0], c.expected) << int(c.p);
   }
   // A tall picture takes the full height and sits at the right for the right positions.
-  const TBgPicturePlan tall = BackgroundPicturePlan(Rect(0, 0, 100, 50), 10, 50, bgStretchProportional, bgTopRight, 0, 0, 0, 0, 1, 1);
+  const TBgPicturePlan tall =
+      BackgroundPicturePlan(Rect(0, 0, 100, 50), 10, 50, bgStretchProportional, bgTopRight, 0, 0, 0, 0, 1, 1);
   EXPECT_EQ(tall.copies[0], Rect(90, 0, 100, 50));
 }
 
 TEST(BackgroundPicturePlan, NothingToDraw) {
-  EXPECT_TRUE(BackgroundPicturePlan(Rect(0, 0, 10, 10), 4, 4, bgNone, bgTopLeft, 0, 0, 0, 0, 1, 1).copies.empty());
-  EXPECT_TRUE(BackgroundPicturePlan(Rect(0, 0, 10, 10), 0, 0, bgMosaic, bgTopLeft, 0, 0, 0, 0, 1, 1).copies.empty());
-  EXPECT_TRUE(BackgroundPicturePlan(Rect(0, 0, 0, 10), 4, 4, bgStretch, bgTopLeft, 0, 0, 0, 0, 1, 1).copies.empty());
+  EXPECT_TRUE(
+      BackgroundPicturePlan(Rect(0, 0, 10, 10), 4, 4, bgNone, bgTopLeft, 0, 0, 0, 0, 1, 1).copies.empty());
+  EXPECT_TRUE(
+      BackgroundPicturePlan(Rect(0, 0, 10, 10), 0, 0, bgMosaic, bgTopLeft, 0, 0, 0, 0, 1, 1).copies.empty());
+  EXPECT_TRUE(
+      BackgroundPicturePlan(Rect(0, 0, 0, 10), 4, 4, bgStretch, bgTopLeft, 0, 0, 0, 0, 1, 1).copies.empty());
   // A negative interval as wide as the picture would never advance.
-  EXPECT_TRUE(BackgroundPicturePlan(Rect(0, 0, 10, 10), 4, 4, bgMosaic, bgTopLeft, 0, 0, -4, 0, 1, 1).copies.empty());
+  EXPECT_TRUE(
+      BackgroundPicturePlan(Rect(0, 0, 10, 10), 4, 4, bgMosaic, bgTopLeft, 0, 0, -4, 0, 1, 1).copies.empty());
 }
 
 TEST(PaintBackgroundPicture, TransparentLeavesTheKeyColourOut) {

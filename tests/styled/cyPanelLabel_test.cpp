@@ -66,7 +66,8 @@ TEST(TCyPanel, ToolbarPanelGradientRingAndChildren) {
   EXPECT_EQ(Pixel(image, 0, 53), light);
   EXPECT_EQ(Pixel(image, 0, 54), dark);
   EXPECT_EQ(Pixel(image, 1119, 54), dark);
-  for (int r = 1; r <= 53; ++r) ASSERT_EQ(Pixel(image, 500, r), RGB(0, 255 + MulDiv(r + 1, -255, 55), 255)) << r;
+  for (int r = 1; r <= 53; ++r)
+    ASSERT_EQ(Pixel(image, 500, r), RGB(0, 255 + MulDiv(r + 1, -255, 55), 255)) << r;
 }
 
 TEST(TCyPanel, RingWidthChangeRelaysOutColourChangeDoesNot) {
@@ -104,7 +105,8 @@ TEST(TCyPanel, SwatchFrameIsOneSolidBlackFill) {
   frame.ChildLayout()->activate();
   EXPECT_EQ(swatch->geometry(), QRect(4, 4, 96, 33));
   const QImage image = Render(frame);
-  for (auto [x, y] : {std::pair{1, 1}, {3, 3}, {50, 2}, {102, 39}, {101, 20}}) EXPECT_EQ(Pixel(image, x, y), clBlack);
+  for (auto [x, y] : {std::pair{1, 1}, {3, 3}, {50, 2}, {102, 39}, {101, 20}})
+    EXPECT_EQ(Pixel(image, x, y), clBlack);
   EXPECT_EQ(Pixel(image, 0, 0), ColorToRGB(clBtnHighlight));
   EXPECT_EQ(Pixel(image, 103, 40), ColorToRGB(clBtnShadow));
 }
