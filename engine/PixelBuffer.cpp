@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace pintoola {
 
@@ -27,12 +28,38 @@ uint8_t* MapAligned(size_t size) {
   madvise(reinterpret_cast<void*>(aligned), rounded, MADV_HUGEPAGE);
   return reinterpret_cast<uint8_t*>(aligned);
 }
+size_t MappedSpan(size_t size) { return (size + kHugePage - 1) / kHugePage * kHugePage; }
+
+// The one buffer readied by PrepareSpare: already faulted in, all zero.
+struct Spare {
+  uint8_t* data = nullptr;
+  size_t size = 0;
+  ~Spare() {
+    if (data) munmap(data, MappedSpan(size));
+  }
+};
+Spare g_spare;
 }  // namespace
+
+void PixelBuffer::PrepareSpare(size_t size) {
+  if (size < kHugePage || (g_spare.data && g_spare.size == size)) return;
+  if (g_spare.data) munmap(g_spare.data, MappedSpan(g_spare.size));
+  g_spare.data = nullptr;
+  g_spare.size = 0;
+  uint8_t* p = MapAligned(size);
+  std::memset(p, 0, size);  // the faults happen now, not during the next click
+  g_spare.data = p;
+  g_spare.size = size;
+}
+
+bool PixelBuffer::HasSpare(size_t size) { return g_spare.data && g_spare.size == size; }
 
 PixelBuffer::PixelBuffer(size_t size, bool zeroed) : data_(nullptr, Free{0}), size_(size) {
   if (size == 0) return;
   if (size >= kHugePage) {
-    data_ = std::unique_ptr<uint8_t, Free>(MapAligned(size), Free{size});
+    uint8_t* p = g_spare.size == size ? std::exchange(g_spare.data, nullptr) : nullptr;
+    if (p) g_spare.size = 0;
+    data_ = std::unique_ptr<uint8_t, Free>(p ? p : MapAligned(size), Free{size});
     return;
   }
   void* p = zeroed ? std::calloc(size, 1) : std::malloc(size);

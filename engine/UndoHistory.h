@@ -30,4 +30,9 @@ class TPictureArray {
   std::vector<std::unique_ptr<PageBitmap>> snapshots_;
 };
 
+// Readies memory for the private copy `page` makes at its next drawing (PixelBuffer::PrepareSpare),
+// so that the next click costs a memory copy instead of fresh-memory faults. The main window calls
+// it when idle: after each click and after a page is opened.
+void PrepareNextCopy(const PageBitmap& page);
+
 }  // namespace pintoola
