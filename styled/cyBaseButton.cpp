@@ -400,12 +400,12 @@ void TcyBaseButton::SetKind(TBitBtnKind value) {
 
 void TcyBaseButton::SetDefault(bool value) {
   FDefault = value;
-  if (value) HookWindowKeys();
+  if (value && isVisible()) HookWindowKeys();
 }
 
 void TcyBaseButton::SetCancel(bool value) {
   FCancel = value;
-  if (value) HookWindowKeys();
+  if (value && isVisible()) HookWindowKeys();
 }
 
 void TcyBaseButton::SetLayout(TButtonLayout value) {
@@ -477,7 +477,7 @@ bool TcyBaseButton::event(QEvent* e) {
       }
       break;
     }
-    case QEvent::ParentChange:
+    // Hooked once shown, when the button's window is the one it will stay in.
     case QEvent::Show:
       if (FDefault || FCancel) HookWindowKeys();
       break;

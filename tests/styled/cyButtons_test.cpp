@@ -345,6 +345,26 @@ TEST(TcyBitBtn, AHandlerCanKeepTheDialogOpen) {
   EXPECT_EQ(dialog.exec(), 99);
 }
 
+TEST(TcyBitBtn, ButtonsBuiltBeforeTheirPanelJoinsTheDialogStillAnswerEnter) {
+  QDialog dialog;
+  auto* panel = new QWidget;  // built on its own, placed into the dialog afterwards
+  auto* ok = new TcyBitBtn(panel);
+  ok->SetKind(bkOK);
+  auto* edit = new QLineEdit(&dialog);
+  panel->setParent(&dialog);
+  panel->move(0, 30);
+  QTimer::singleShot(0, &dialog, [&] {
+    dialog.activateWindow();
+    if (!QTest::qWaitForWindowActive(&dialog)) return;
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+  });
+  QTimer::singleShot(300, &dialog, [&] {
+    if (dialog.isVisible()) dialog.done(99);
+  });
+  EXPECT_EQ(dialog.exec(), mrOk);
+}
+
 TEST(TcyBitBtn, CaptionAcceleratorClicks) {
   QDialog dialog;
   auto* edit = new QLineEdit(&dialog);
