@@ -1,0 +1,197 @@
+// Build-time generator: renders the bundled colouring pages into BMP files and the program icon into
+// PNG files, and refuses to succeed when a page has a gap through which a fill would leak.
+//   pagegen <images folder> [<icons folder>]
+// With --preview <folder> it also writes enlarged pictures of all artwork for looking at.
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <algorithm>
+#include <cstdio>
+
+#include "art/Artwork.h"
+#include "art/BmpWriter.h"
+#include "art/PageCheck.h"
+#include "art/Pages.h"
+
+using namespace pintoola::art;
+
+namespace {
+
+bool CheckPage(const BundledPage& page, const QImage& image) {
+  bool ok = true;
+  for (int openFrom : {255, 160}) {
+    const RegionMap map = LabelRegions(image, openFrom);
+    for (const QString& fault : CheckSeeds(map, page.seeds)) {
+      std::fprintf(stderr, "pagegen: %s (open from %d): %s\n", qPrintable(page.fileName), openFrom,
+                   qPrintable(fault));
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+// Region map coloured at random with the seeds marked, to choose seeds and spot leaks.
+QImage RegionPicture(const BundledPage& page, const QImage& image) {
+  const RegionMap map = LabelRegions(image, 160);
+  QImage out(image.size(), QImage::Format_RGB32);
+  for (int y = 0; y < map.height; ++y)
+    for (int x = 0; x < map.width; ++x) {
+      const int id = map.At({x, y});
+      const uint h = static_cast<uint>(id) * 2654435761u;
+      out.setPixel(x, y, id < 0 ? 0xFF000000 : (0xFF000000 | ((h >> 8) & 0x7F7F7F) | 0x808080));
+    }
+  QPainter p(&out);
+  p.setPen(QPen(Qt::red, 3));
+  for (size_t i = 0; i < page.seeds.size(); ++i) {
+    const QPoint s = page.seeds[i];
+    p.drawLine(s - QPoint(6, 6), s + QPoint(6, 6));
+    p.drawLine(s - QPoint(-6, 6), s + QPoint(-6, 6));
+    p.drawText(s + QPoint(8, -4), QString::number(i));
+  }
+  p.setPen(Qt::blue);
+  for (int x = 0; x < map.width; x += 100) p.drawText(x + 2, 12, QString::number(x));
+  for (int y = 100; y < map.height; y += 100) p.drawText(2, y, QString::number(y));
+  return out;
+}
+
+// Prints a seed list for the page: one point well inside each enclosed area of 400 pixels or more,
+// for pasting into the page table when a drawing changes.
+void SuggestSeeds(const BundledPage& page, const QImage& image) {
+  const RegionMap map = LabelRegions(image, 160);
+  std::vector<bool> edge(map.sizes.size(), false);
+  for (int y = 0; y < map.height; ++y)
+    for (int x = 0; x < map.width; ++x)
+      if ((x == 0 || y == 0 || x == map.width - 1 || y == map.height - 1) && map.At({x, y}) >= 0)
+        edge[static_cast<size_t>(map.At({x, y}))] = true;
+  // The point of each area farthest from its border, by a city-block distance transform.
+  std::vector<int> dist(map.label.size(), 0);
+  const auto idx = [&](int x, int y) { return static_cast<size_t>(y) * map.width + x; };
+  for (int pass = 0; pass < 2; ++pass)
+    for (int k = 0; k < map.width * map.height; ++k) {
+      const int i = pass == 0 ? k : map.width * map.height - 1 - k;
+      const int x = i % map.width, y = i / map.width;
+      const int id = map.label[static_cast<size_t>(i)];
+      if (id < 0) continue;
+      const int dx = pass == 0 ? -1 : 1;
+      const auto near = [&](int nx, int ny) {
+        if (nx < 0 || ny < 0 || nx >= map.width || ny >= map.height) return 0;
+        return map.label[idx(nx, ny)] == id ? dist[idx(nx, ny)] : 0;
+      };
+      const int d = std::min(near(x + dx, y), near(x, y + dx)) + 1;
+      dist[static_cast<size_t>(i)] = pass == 0 ? d : std::min(dist[static_cast<size_t>(i)], d);
+    }
+  std::vector<QPoint> best(map.sizes.size(), QPoint(-1, -1));
+  std::vector<int> bestDist(map.sizes.size(), 0);
+  for (int y = 0; y < map.height; ++y)
+    for (int x = 0; x < map.width; ++x) {
+      const int id = map.At({x, y});
+      if (id >= 0 && dist[idx(x, y)] > bestDist[static_cast<size_t>(id)]) {
+        bestDist[static_cast<size_t>(id)] = dist[idx(x, y)];
+        best[static_cast<size_t>(id)] = {x, y};
+      }
+    }
+  std::printf("%s:", qPrintable(page.fileName));
+  for (size_t id = 0; id < map.sizes.size(); ++id)
+    if (!edge[id] && map.sizes[id] >= 400) std::printf(" {%d, %d},", best[id].x(), best[id].y());
+  std::printf("\n");
+}
+
+// Every glyph enlarged four times on both button faces, the kind glyphs, the icon and the about
+// picture, as one sheet.
+QImage ArtworkSheet() {
+  constexpr int kZoom = 4, kCell = 32 * kZoom + 16;
+  QImage sheet(10 * kCell, 4 * kCell + 220 + 280, QImage::Format_RGB32);
+  sheet.fill(QColor(240, 240, 240));
+  QPainter p(&sheet);
+  for (int face = 0; face < 2; ++face) {
+    QLinearGradient g(0, 0, 0, kCell - 8);
+    g.setColorAt(0, face == 0 ? QColor(255, 255, 0) : QColor(0, 255, 255));
+    g.setColorAt(1, face == 0 ? QColor(255, 128, 0) : QColor(0, 0, 255));
+    for (int i = 0; i < kGlyphCount; ++i) {
+      const QImage glyph = Glyph(static_cast<GlyphId>(i));
+      const int x = (i % 10) * kCell, y = (face * 2 + i / 10) * kCell;
+      p.save();
+      p.translate(x + 4, y + 4);
+      p.fillRect(QRect(0, 0, kCell - 8, kCell - 8), g);
+      p.restore();
+      // Colour-key drawing as the buttons do it: exact black stays out.
+      QImage keyed = glyph.convertToFormat(QImage::Format_ARGB32);
+      const QRgb key = keyed.pixel(0, keyed.height() - 1) & 0xFFFFFF;
+      for (int yy = 0; yy < keyed.height(); ++yy)
+        for (int xx = 0; xx < keyed.width(); ++xx) {
+          const QRgb c = keyed.pixel(xx, yy);
+          keyed.setPixel(xx, yy, (c & 0xFFFFFF) == key ? 0 : (c | 0xFF000000));
+        }
+      p.drawImage(QRect(x + 12, y + 12, 32 * kZoom, 32 * kZoom), keyed);
+    }
+  }
+  int y = 4 * kCell + 10;
+  for (int i = 0; i < 10; ++i) {
+    QImage glyph = KindGlyph(static_cast<KindGlyphId>(i)).convertToFormat(QImage::Format_ARGB32);
+    for (int yy = 0; yy < glyph.height(); ++yy)
+      for (int xx = 0; xx < glyph.width(); ++xx)
+        if ((glyph.pixel(xx, yy) & 0xFFFFFF) == 0x808000) glyph.setPixel(xx, yy, 0);
+    const int x = 10 + (i % 5) * 260, yy = y + (i / 5) * 100;
+    QLinearGradient g(0, yy, 0, yy + 90);
+    g.setColorAt(0, QColor(255, 255, 0));
+    g.setColorAt(1, QColor(255, 128, 0));
+    p.fillRect(QRect(x, yy, 36 * 6 + 8, 90), g);
+    p.drawImage(QRect(x + 4, yy + 4, 36 * 6, glyph.height() * 4), glyph);
+  }
+  y += 220;
+  p.drawImage(QRect(10, y, 128, 128), IconImage(32));
+  p.drawImage(QRect(150, y, 128, 128), IconImage(16));
+  p.drawImage(10, y + 140, IconImage(32));
+  p.drawImage(60, y + 140, IconImage(16));
+  p.drawImage(300, y, AboutPicture());
+  return sheet;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  QStringList args = app.arguments().mid(1);
+  const bool suggest = args.removeAll(QStringLiteral("--suggest-seeds")) > 0;
+  QString preview;
+  if (const qsizetype i = args.indexOf(QStringLiteral("--preview")); i >= 0 && i + 1 < args.size()) {
+    preview = args.at(i + 1);
+    args.remove(i, 2);
+  }
+  if (args.isEmpty()) {
+    std::fprintf(stderr, "usage: pagegen <images folder> [<icons folder>] [--preview <folder>]\n");
+    return 2;
+  }
+  bool ok = true;
+  const QDir images(args.at(0));
+  QDir().mkpath(images.path());
+  if (!preview.isEmpty()) QDir().mkpath(preview);
+  for (const BundledPage& page : BundledPages()) {
+    const QImage image = RenderPage(page);
+    if (suggest) SuggestSeeds(page, image);
+    ok = CheckPage(page, image) && ok;
+    if (!WriteBmp24(image, images.filePath(page.fileName))) {
+      std::fprintf(stderr, "pagegen: cannot write %s\n", qPrintable(images.filePath(page.fileName)));
+      ok = false;
+    }
+    if (!preview.isEmpty()) {
+      const QString base = QFileInfo(page.fileName).completeBaseName();
+      image.save(QDir(preview).filePath(QStringLiteral("page-%1.png").arg(base)));
+      RegionPicture(page, image).save(QDir(preview).filePath(QStringLiteral("regions-%1.png").arg(base)));
+    }
+  }
+  if (args.size() > 1) {
+    const QDir icons(args.at(1));
+    QDir().mkpath(icons.path());
+    for (int size : {16, 32})
+      if (!IconImage(size).save(icons.filePath(QStringLiteral("pintoola-%1.png").arg(size)))) {
+        std::fprintf(stderr, "pagegen: cannot write the %d-pixel icon\n", size);
+        ok = false;
+      }
+  }
+  if (!preview.isEmpty()) ArtworkSheet().save(QDir(preview).filePath(QStringLiteral("artwork.png")));
+  return ok ? 0 : 1;
+}
