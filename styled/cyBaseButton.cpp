@@ -339,7 +339,6 @@ class TWindowButtonKeys : public QObject {
 
 TcyBaseButton::TcyBaseButton(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
-  setAttribute(Qt::WA_Hover, false);
   resize(75, 25);
 }
 

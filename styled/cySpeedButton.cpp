@@ -20,7 +20,7 @@ void TcySpeedButton::UpdateStateColors() {
 
 void TcySpeedButton::PaintButton(DrawSurface& canvas, TButtonState state, bool mouseOver) {
   TRect rect = Bounds(0, 0, width(), height());
-  const bool hotShown = mouseOver && !(Flat() && FlatHotStyle() == hsHidden);
+  const bool hotShown = mouseOver && FlatHotStyle() != hsHidden;
   const TFaceColors colors = FaceColors(state, hotShown, FDegrade, FStateColors, FHotBalanceMode);
   if (!Flat()) {
     PaintFaceBackground(canvas, rect, colors, FDegrade, FWallpaper, false);

@@ -489,6 +489,25 @@ TEST(TcySpeedButton, LatchingReleasesTheOthersOfTheGroup) {
   EXPECT_FALSE(c.AllowAllUp());
 }
 
+TEST(TcySpeedButton, HotTracking) {
+  QWidget parent;
+  TcySpeedButton button(&parent);
+  button.resize(104, 40);
+  int enters = 0, leaves = 0;
+  button.OnMouseEnter = [&] { ++enters; };
+  button.OnMouseLeave = [&] { ++leaves; };
+  EXPECT_EQ(Pixel(Render(button), 50, 20), 0x00B0FF);
+  Hover(button);
+  EXPECT_EQ(enters, 1);
+  EXPECT_EQ(Pixel(Render(button), 50, 20), 0x0086FF);  // the lower half runs back from orange
+  button.SetFlatHotStyle(hsHidden);
+  EXPECT_EQ(Pixel(Render(button), 50, 20), 0x00B0FF);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(&button, &leave);
+  EXPECT_EQ(leaves, 1);
+  EXPECT_FALSE(button.MouseOver());
+}
+
 TEST(TcySpeedButton, NeverTakesTheFocus) {
   TcySpeedButton button;
   EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
