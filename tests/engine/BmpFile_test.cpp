@@ -208,6 +208,7 @@ struct PixelCase {
   size_t tableSize;
   std::vector<uint8_t> row;  // one row of two pixels, padded
   TColor first, second;
+  uint32_t headerSize = 40;
 };
 
 TEST_F(BmpFileTest, PixelsReadTheColourOfEachDepth) {
@@ -223,6 +224,13 @@ TEST_F(BmpFileTest, PixelsReadTheColourOfEachDepth) {
       {"32bit", 32, 0, {}, 0, {1, 2, 3, 0, 4, 5, 6, 0}, RGB(3, 2, 1), RGB(6, 5, 4)},
       {"32bitFields", 32, 3, {0x000000FF, 0x0000FF00, 0x00FF0000}, 0, {1, 2, 3, 0, 4, 5, 6, 0}, RGB(1, 2, 3),
        RGB(4, 5, 6)},
+      // The table and the pixels follow a longer header wherever it ends.
+      {"8bitV5", 8, 0, {}, 256, {7, 200, 0, 0}, TableColor(t256, 7), TableColor(t256, 200), 124},
+      {"4bitV3", 4, 0, {}, 16, {0x3A, 0, 0, 0}, TableColor(t, 3), TableColor(t, 10), 56},
+      {"32bitFieldsV4", 32, 3, {0x000000FF, 0x0000FF00, 0x00FF0000}, 0, {1, 2, 3, 0, 4, 5, 6, 0}, RGB(1, 2, 3),
+       RGB(4, 5, 6), 108},
+      {"core24", 24, 0, {}, 0, {1, 2, 3, 4, 5, 6, 0, 0}, RGB(3, 2, 1), RGB(6, 5, 4), 12},
+      {"core1", 1, 0, {}, 2, {0x80, 0, 0, 0}, TableColor(t, 1), TableColor(t, 0), 12},
   };
   for (const PixelCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -232,6 +240,7 @@ TEST_F(BmpFileTest, PixelsReadTheColourOfEachDepth) {
     s.compression = c.compression;
     s.masks = c.masks;
     s.pixels = c.row;
+    s.headerSize = c.headerSize;
     PageBitmap page;
     Load(page, MakeBmp(s));
     EXPECT_EQ(page.Pixels(0, 0), c.first);
