@@ -1,0 +1,52 @@
+#include "app/ProjectAddFrm.h"
+
+#include "platform/AlignLayout.h"
+#include "platform/DrawSurface.h"
+#include "platform/Windows.h"
+#include "styled/cyBitBtn.h"
+#include "styled/cyLabel.h"
+#include "styled/cyPanel.h"
+
+namespace pintoola {
+
+TForm5* Form5 = nullptr;
+
+TForm5::TForm5(QWidget* owner) : QDialog(owner) {
+  setWindowTitle("Project image");
+  setFont(ToQFont(TFontSpec{}));
+  resize(381, 77);
+  auto* layout = new AlignLayout(this);
+  cypnl1 = new TCyPanel(this);
+  cypnl1->Degrade().SetFromColor(clAqua);
+  cypnl1->Degrade().SetToColor(clBlue);
+  layout->Add(cypnl1, TAlign::alClient);
+
+  lbl1 = new TcyLabel(cypnl1);
+  TFontSpec font;
+  font.height = -13;
+  font.bold = true;
+  font.color = clYellow;
+  lbl1->SetFont(font);
+  lbl1->resize(379, 16);
+  lbl1->SetCaption("Project was successfully saved to the projects library");
+  lbl1->SetAlignment(taCenter);
+  lbl1->SetTransparent(true);
+  lbl1->Shadow().SetColor(clNavy);
+  lbl1->Shadow().SetRelativePosX(1);
+  lbl1->Shadow().SetRelativePosY(1);
+  cypnl1->ChildLayout()->Add(lbl1, TAlign::alTop, QMargins(0, 10, 0, 0));
+
+  btn1 = new TcyBitBtn(cypnl1);
+  btn1->SetKind(bkOK);
+  btn1->Degrade().SetFromColor(clYellow);
+  btn1->Degrade().SetToColor(clOrange);
+  btn1->Degrade().SetSpeedPercent(90);
+  btn1->setGeometry(160, 40, 75, 25);
+}
+
+int TForm5::exec() {
+  CenterOver(this, parentWidget());
+  return QDialog::exec();
+}
+
+}  // namespace pintoola

@@ -1,1 +1,0 @@
-namespace pintoola { void placeholder_app() {} }

@@ -1,0 +1,36 @@
+#pragma once
+// Drawing a line of text onto the page: the signature stamp.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/PageBitmap.h"
+
+namespace pintoola {
+
+// Glyph coverage of one line of text: width × height bytes, 0 (background) … 255 (ink); the box
+// is as wide as the text and as high as the font's line.
+struct TextRaster {
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> coverage;
+};
+
+// Turns text into coverage; implemented by the platform's font engine.
+class TextRasterizer {
+ public:
+  virtual ~TextRasterizer() = default;
+  // pixelHeight is the character height in pixels for the font's size.
+  virtual TextRaster Rasterize(const std::u32string& text, const PageFont& font, int pixelHeight) = 0;
+};
+
+// Character height in pixels for a size in points: size × dpi / 72, rounded.
+int FontPixelHeight(int points, int dpi);
+
+// Draws text with its top-left corner at (x, y) in the page canvas's font. With a solid brush the
+// text's box is first filled with the brush colour (opaque background); with any other style only
+// the glyphs are drawn. Everything outside the page is cut off. Announces the change.
+void DrawPageText(PageBitmap& page, int x, int y, const std::u32string& text, TextRasterizer& rasterizer,
+                  int screenDpi);
+
+}  // namespace pintoola

@@ -1,0 +1,182 @@
+#include <sys/stat.h>
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QTimer>
+#include <fstream>
+
+#include "app/ProjectStore.h"
+#include "engine/RegionFill.h"
+#include "platform/Image.h"
+#include "platform/PageImage.h"
+#include "tests/app/AppFixture.h"
+
+namespace pintoola::testing {
+namespace {
+
+class Commands : public AppTest {
+ protected:
+  PageBitmap& Page() { return form->image2->Picture(); }
+  void LoadPage(const std::string& name, int w, int h, TColor (*colour)(int, int)) {
+    WriteBmp(base + "images/" + name, w, h, colour);
+    form->CurrentPageFile = base + "images/" + name;
+    Page().LoadFromFile(form->CurrentPageFile);
+  }
+  static TColor Stripes(int x, int) { return x % 4 == 0 ? clBlack : clWhite; }
+  static TColor Greys(int x, int) { return RGB(100 + x, 128, 200); }
+  bool Exists(const std::string& name) const { return FileExists(base + "Projects/" + name); }
+  int SavedNotices = 0;
+  void CountNotices() {
+    QTimer::singleShot(0, Form5, [this] {
+      if (Form5->isVisible()) {
+        ++SavedNotices;
+        Form5->done(mrOk);
+      }
+    });
+  }
+};
+
+TEST_F(Commands, SavesNumberedProjectsReusingGapsAndShowsTheNotice) {
+  LoadPage("page.bmp", 5, 4, Stripes);
+  CountNotices();
+  form->btn24Click();
+  EXPECT_TRUE(Exists("Sketcha1.bmp"));
+  EXPECT_EQ(SavedNotices, 1);
+  std::ofstream(base + "Projects/Sketcha2.bmp") << "someone else's";
+  std::ofstream(base + "Projects/Sketcha4.bmp") << "someone else's";
+  CountNotices();
+  form->btn24Click();
+  EXPECT_TRUE(Exists("Sketcha3.bmp"));
+  CountNotices();
+  form->btn24Click();
+  EXPECT_TRUE(Exists("Sketcha5.bmp"));
+  EXPECT_EQ(SavedNotices, 3);
+  PageBitmap saved;
+  saved.LoadFromFile(base + "Projects/Sketcha3.bmp");
+  for (int x = 0; x < 5; ++x) EXPECT_EQ(saved.Pixels(x, 0), Stripes(x, 0));
+  std::ifstream other(base + "Projects/Sketcha2.bmp");
+  std::string text;
+  std::getline(other, text);
+  EXPECT_EQ(text, "someone else's");
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Commands, AFolderWithTheFirstNameFailsTheSave) {
+  LoadPage("page.bmp", 5, 4, Stripes);
+  ASSERT_EQ(mkdir((base + "Projects/Sketcha1.bmp").c_str(), 0777), 0);
+  EXPECT_THROW(form->btn24Click(), EPintoolaError);
+  EXPECT_FALSE(Exists("Sketcha2.bmp"));
+}
+
+TEST(ProjectStore, NextFreeFileNameFindsTheFirstGap) {
+  QTemporaryDir dir;
+  const std::string prefix = dir.path().toStdString() + "/Sketcha";
+  EXPECT_EQ(NextFreeFileName(prefix, ".bmp", true), prefix + "1.bmp");
+  std::ofstream(prefix + "1.bmp") << "x";
+  std::ofstream(prefix + "3.bmp") << "x";
+  EXPECT_EQ(NextFreeFileName(prefix, ".bmp", true), prefix + "2.bmp");
+  EXPECT_EQ(NextFreeFileName(prefix, ".bmp", false), prefix + ".bmp");
+  std::ofstream(prefix + ".bmp") << "x";
+  EXPECT_EQ(NextFreeFileName(prefix, ".bmp", false), prefix + "2.bmp");
+}
+
+TEST(ProjectStore, AProjectThatAppearsMeanwhileIsNeverOverwritten) {
+  QTemporaryDir dir;
+  const std::string prefix = dir.path().toStdString() + "/Sketcha";
+  PageBitmap page;
+  page.SetSize(3, 2, clRed);
+  EXPECT_EQ(SaveProject(page, prefix, ".bmp"), prefix + "1.bmp");
+  EXPECT_EQ(SaveProject(page, prefix, ".bmp"), prefix + "2.bmp");
+  // No temporary file is left behind.
+  int files = 0;
+  for (const auto& e : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) files += !e.isEmpty();
+  EXPECT_EQ(files, 2);
+}
+
+TEST_F(Commands, EmptyPageCommands) {
+  form->btn24Click();
+  form->btn25Click();
+  form->btn11Click();
+  form->btn23Click();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_TRUE(QDir(QString::fromStdString(base + "Projects")).isEmpty());
+  QGuiApplication::clipboard()->setText("before");
+  form->btn13Click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "No image to copy !");
+  EXPECT_EQ(messages[0].caption, "Warning");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+}
+
+TEST_F(Commands, CopyPutsAnIndependentImageOnTheClipboard) {
+  LoadPage("page.bmp", 5, 4, Stripes);
+  form->btn13Click();
+  Page().BeginDraw()->Row(0)[0] = 0x12;  // a later change must not reach the clipboard
+  const QImage copied = QGuiApplication::clipboard()->image();
+  ASSERT_EQ(copied.size(), QSize(5, 4));
+  EXPECT_EQ(copied.pixelColor(0, 0), QColor(0, 0, 0));
+  EXPECT_EQ(copied.pixelColor(1, 0), QColor(255, 255, 255));
+}
+
+TEST_F(Commands, CloseResetAndUndoWorkTogether) {
+  LoadPage("page.bmp", 5, 4, Stripes);
+  form->SelectedColor = clRed;
+  form->UndoHistory.PushUndo(Page());
+  FillRegion(Page(), 1, 1, clRed, bsSolid);
+  form->btn23Click();
+  EXPECT_TRUE(form->image2->PageEmpty());
+  EXPECT_FALSE(form->CurrentPageFile.empty());
+  form->btn22Click();  // reset brings the closed page back from its file
+  EXPECT_EQ(Page().Pixels(1, 1), clWhite);
+  form->btn23Click();
+  form->btn20Click();  // undo after close brings the last snapshot back
+  EXPECT_EQ(Page().Pixels(1, 1), clWhite);
+  EXPECT_EQ(Page().Width(), 5);
+  EXPECT_TRUE(form->UndoHistory.Empty());
+}
+
+TEST_F(Commands, ResetOfAFileThatHasGoneKeepsThePage) {
+  LoadPage("page.bmp", 5, 4, Stripes);
+  std::remove(form->CurrentPageFile.c_str());
+  EXPECT_THROW(form->btn22Click(), EPintoolaError);
+  EXPECT_EQ(Page().Width(), 5);
+}
+
+TEST_F(Commands, FixImagePushesChannelsApartWithoutASnapshot) {
+  LoadPage("page.bmp", 5, 4, Greys);
+  form->btn11Click();
+  EXPECT_EQ(Page().Pixels(0, 0), RGB(17, 130, 255));
+  EXPECT_EQ(Page().Pixels(4, 0), RGB(33, 130, 255));
+  EXPECT_TRUE(form->UndoHistory.Empty());
+}
+
+TEST_F(Commands, ExitQuestionDecidesWhetherTheWindowCloses) {
+  LoadPage("page.bmp", 5, 4, Stripes);
+  form->show();
+  answer = mrNo;
+  form->btn19Click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "Do you want to exit Pintoola ?");
+  EXPECT_EQ(messages[0].caption, "Confirm");
+  EXPECT_EQ(messages[0].defaultResult, mrYes);
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(Page().Width(), 5);
+  answer = mrYes;
+  EXPECT_TRUE(form->FormCloseQuery());
+}
+
+TEST_F(Commands, OpeningFromTheLibrarySetsTheFileBeforeReading) {
+  WriteBmp(base + "images/a.bmp", 6, 3, Stripes);
+  QTimer::singleShot(0, Form2, [] { Form2->done(mrOk); });
+  form->btn1Click();
+  EXPECT_EQ(form->CurrentPageFile, base + "images/a.bmp");
+  EXPECT_EQ(Page().Width(), 6);
+  QTimer::singleShot(0, Form2, [] { Form2->done(mrCancel); });
+  form->CurrentPageFile = "kept";
+  form->btn1Click();
+  EXPECT_EQ(form->CurrentPageFile, "kept");
+}
+
+}  // namespace
+}  // namespace pintoola::testing

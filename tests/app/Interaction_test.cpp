@@ -1,0 +1,214 @@
+#include <QCursor>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/Image.h"
+#include "styled/cyLabel.h"
+#include "styled/cySpeedButton.h"
+#include "tests/app/AppFixture.h"
+
+namespace pintoola::testing {
+namespace {
+
+// A 20 × 10 white page with a black vertical line at x = 10 and a grey pixel at (15, 5).
+TColor TwoAreas(int x, int y) {
+  if (x == 10) return clBlack;
+  if (x == 15 && y == 5) return 0x808080;
+  return clWhite;
+}
+
+class PageInteraction : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    form->resize(1122, 912);
+    form->show();
+    QCoreApplication::processEvents();
+    WriteBmp(base + "images/page.bmp", 20, 10, TwoAreas);
+    form->image2->Picture().LoadFromFile(base + "images/page.bmp");
+    form->CurrentPageFile = base + "images/page.bmp";
+  }
+  PageBitmap& Page() { return form->image2->Picture(); }
+  void Point(int x, int y) { QCursor::setPos(form->image2->mapToGlobal(QPoint(x, y))); }
+  void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    Point(x, y);
+    QTest::mouseClick(form->image2, button, {}, QPoint(x, y));
+  }
+  // Answers the next modal dialog with `result` once it is shown.
+  void AnswerDialog(QDialog* dialog, int result) {
+    QTimer::singleShot(0, dialog, [dialog, result] {
+      if (dialog->isVisible()) dialog->done(result);
+    });
+  }
+};
+
+TEST_F(PageInteraction, LeftClickTakesASnapshotThenFillsTheAreaUnderThePointer) {
+  form->SelectedColor = clRed;
+  Click(2, 3);
+  ASSERT_EQ(form->UndoHistory.Count(), 1u);
+  EXPECT_EQ(Page().Pixels(0, 0), clRed);
+  EXPECT_EQ(Page().Pixels(9, 9), clRed);
+  EXPECT_EQ(Page().Pixels(10, 0), clBlack);
+  EXPECT_EQ(Page().Pixels(11, 0), clWhite);
+  EXPECT_EQ(form->UndoHistory.Snapshot(0).Pixels(0, 0), clWhite) << "the snapshot is the page before the fill";
+}
+
+TEST_F(PageInteraction, ClickOutsideASmallPageTakesASnapshotButPaintsNothing) {
+  form->SelectedColor = clRed;
+  Click(100, 50);
+  EXPECT_EQ(form->UndoHistory.Count(), 1u);
+  for (int x = 0; x < 20; ++x) EXPECT_EQ(Page().Pixels(x, 0), TwoAreas(x, 0));
+}
+
+TEST_F(PageInteraction, DoubleClickFillsOnceWithOneSnapshot) {
+  form->SelectedColor = clBlue;
+  Point(2, 2);
+  QTest::mouseClick(form->image2, Qt::LeftButton, {}, QPoint(2, 2));
+  QTest::mouseDClick(form->image2, Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_EQ(form->UndoHistory.Count(), 1u);
+  EXPECT_EQ(Page().Pixels(2, 2), clBlue);
+}
+
+TEST_F(PageInteraction, ReleaseOutsideTheViewIsNoClickAndDragKeepsUpdatingTheLabel) {
+  Point(2, 2);
+  QTest::mousePress(form->image2, Qt::LeftButton, {}, QPoint(2, 2));
+  Point(-30, -7);
+  QTest::mouseMove(form->image2, QPoint(-30, -7));
+  EXPECT_EQ(form->lbl2->Caption(), "-30 -7");
+  QTest::mouseRelease(form->image2, Qt::LeftButton, {}, QPoint(-30, -7));
+  EXPECT_TRUE(form->UndoHistory.Empty());
+  EXPECT_EQ(Page().Pixels(2, 2), clWhite);
+}
+
+TEST_F(PageInteraction, RightButtonPicksTheColourWithoutTouchingPageOrHistory) {
+  struct Case {
+    int x, y;
+    TColor expected;
+    const char* label;
+  } cases[] = {{15, 5, 0x808080, "8421504"}, {10, 0, clBlack, "0"}, {0, 0, clWhite, "16777215"}, {300, 2, -1, "-1"}};
+  for (const Case& c : cases) {
+    Point(c.x, c.y);
+    QTest::mousePress(form->image2, Qt::RightButton, {}, QPoint(c.x, c.y));
+    QTest::mouseRelease(form->image2, Qt::RightButton, {}, QPoint(c.x, c.y));
+    EXPECT_EQ(form->SelectedColor, c.expected);
+    EXPECT_EQ(form->lbl1->Caption(), c.label);
+    ASSERT_TRUE(form->image3->HasPicture());
+  }
+  EXPECT_TRUE(form->UndoHistory.Empty());
+  EXPECT_EQ(form->image3->Picture().Pixels(0, 0), clBlack) << "−1 resolves to black in the swatch";
+}
+
+TEST_F(PageInteraction, MovingShowsThePagePointAndLeavingShowsXY) {
+  Point(7, 4);
+  QTest::mouseMove(form->image2, QPoint(7, 4));
+  EXPECT_EQ(form->lbl2->Caption(), "7 4");
+  form->image2MouseLeave();
+  EXPECT_EQ(form->lbl2->Caption(), "X Y");
+}
+
+TEST_F(PageInteraction, EmptyPageIgnoresClicksAndMoves) {
+  form->btn23Click();
+  form->SignatureMode = true;
+  Click(2, 2);
+  Click(2, 2, Qt::RightButton);
+  Point(3, 3);
+  QTest::mouseMove(form->image2, QPoint(3, 3));
+  EXPECT_TRUE(form->UndoHistory.Empty());
+  EXPECT_EQ(form->SelectedColor, clBlack);
+  EXPECT_EQ(form->lbl2->Caption(), "X, Y");
+}
+
+TEST_F(PageInteraction, PointerShapeFollowsTheModeAtEntry) {
+  form->image2MouseEnter();
+  EXPECT_EQ(form->image2->cursor().shape(), Qt::CrossCursor);
+  form->btn12Click();
+  EXPECT_EQ(form->image2->cursor().shape(), Qt::CrossCursor) << "no change until the next entry";
+  form->image2MouseEnter();
+  EXPECT_EQ(form->image2->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(PageInteraction, SignatureToggleFlipsModeAndButton) {
+  form->btn12Click();
+  EXPECT_TRUE(form->SignatureMode);
+  EXPECT_TRUE(form->btn12->Down());
+  EXPECT_FALSE(form->btn12->AllowAllUp());
+  form->btn12Click();
+  EXPECT_FALSE(form->SignatureMode);
+  EXPECT_FALSE(form->btn12->Down());
+  EXPECT_TRUE(form->btn12->AllowAllUp());
+}
+
+TEST_F(PageInteraction, CancelledSignatureEndsTheModeAndKeepsItsSnapshot) {
+  form->btn12Click();
+  AnswerDialog(Form4, mrCancel);
+  Click(2, 2);
+  EXPECT_FALSE(form->SignatureMode);
+  EXPECT_FALSE(form->btn12->Down());
+  ASSERT_EQ(form->UndoHistory.Count(), 1u);
+  for (int x = 0; x < 20; ++x) EXPECT_EQ(Page().Pixels(x, 2), TwoAreas(x, 2));
+}
+
+TEST_F(PageInteraction, ConfirmedSignatureStampsTextOnAnOpaqueBoxOfTheClickedColour) {
+  WriteBmp(base + "images/big.bmp", 200, 60, [](int x, int) { return x == 30 ? clBlack : clWhite; });
+  Page().LoadFromFile(base + "images/big.bmp");
+  Form4->edt1->setPlainText("Ann");
+  Form4->dlgFont1.color = clRed;
+  form->btn12Click();
+  AnswerDialog(Form4, mrOk);
+  Click(20, 10);
+  EXPECT_FALSE(form->SignatureMode);
+  int red = 0, blackLeft = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 200; ++x) {
+      const TColor c = Page().Pixels(x, y);
+      if (GetRValue(c) > 200 && GetGValue(c) < 80) ++red;
+    }
+  for (int y = 10; y < 14; ++y) blackLeft += Page().Pixels(30, y) == clBlack;
+  EXPECT_GT(red, 5) << "the text is drawn in the font colour";
+  EXPECT_EQ(blackLeft, 0) << "the opaque box covers the line under the text";
+  EXPECT_EQ(Page().Pixels(30, 59), clBlack) << "below the text the line is untouched";
+  EXPECT_EQ(Page().Pixels(19, 10), clWhite) << "nothing left of the click point";
+}
+
+TEST_F(PageInteraction, ThreeFillsThenThreeUndosRestoreThePage) {
+  const TColor colours[] = {clRed, clBlue, clLime};
+  for (TColor c : colours) {
+    form->SelectedColor = c;
+    Click(2, 2);
+  }
+  EXPECT_EQ(Page().Pixels(2, 2), clLime);
+  for (int i = 0; i < 3; ++i) form->btn20Click();
+  EXPECT_TRUE(form->UndoHistory.Empty());
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 20; ++x) ASSERT_EQ(Page().Pixels(x, y), TwoAreas(x, y));
+  form->btn20Click();  // nothing left to undo
+  EXPECT_EQ(Page().Pixels(2, 2), clWhite);
+}
+
+TEST_F(PageInteraction, StyleButtonsSetTheStyleOnlyAndTheNextChoicePaintsTheSwatchInIt) {
+  form->btn2Click();
+  EXPECT_EQ(form->SelectedBrushStyle, bsCross);
+  EXPECT_FALSE(form->image3->HasPicture());
+  EXPECT_EQ(form->lbl1->Caption(), "0");
+  form->SelectedColor = clRed;
+  form->setTheSelectedColor();
+  PageBitmap& swatch = form->image3->Picture();
+  EXPECT_EQ(swatch.Width(), 96);
+  EXPECT_EQ(swatch.Height(), 33);
+  int red = 0, white = 0;
+  for (int y = 0; y < 33; ++y)
+    for (int x = 0; x < 96; ++x) (swatch.Pixels(x, y) == clRed ? red : white)++;
+  EXPECT_GT(red, 0);
+  EXPECT_GT(white, red) << "a hatch keeps the swatch's white between its lines";
+  const std::pair<void (TForm1::*)(), TBrushStyle> buttons[] = {
+      {&TForm1::btn3Click, bsSolid},     {&TForm1::btn6Click, bsHorizontal}, {&TForm1::btn7Click, bsVertical},
+      {&TForm1::btn9Click, bsFDiagonal}, {&TForm1::btn10Click, bsBDiagonal}, {&TForm1::btn2Click, bsCross},
+      {&TForm1::btn5Click, bsDiagCross}};
+  for (const auto& [handler, style] : buttons) {
+    (form.get()->*handler)();
+    EXPECT_EQ(form->SelectedBrushStyle, style);
+  }
+}
+
+}  // namespace
+}  // namespace pintoola::testing
