@@ -108,6 +108,33 @@ class ColorMatch {
     while (x > 0 && At(row, x - 1)) --x;
     return x;
   }
+  // The same two scans for a solid brush, painting the pixels they pass with `brush`'s colour
+  // right after comparing them: one pass over the row instead of two.
+  int RunEndPainting(uint8_t* row, int x, int end, const ColorMatch& brush) const {
+    uint64_t w[3];
+    while (end - x >= 8) {
+      uint8_t* p = row + 3 * static_cast<size_t>(x);
+      std::memcpy(w, p, 24);
+      if (((w[0] ^ q_[0]) | (w[1] ^ q_[1]) | (w[2] ^ q_[2])) != 0) break;
+      std::memcpy(p, brush.q_, 24);
+      x += 8;
+    }
+    for (; x < end && At(row, x); ++x) std::memcpy(row + 3 * static_cast<size_t>(x), brush.px_, 3);
+    return x;
+  }
+  // Paints and returns the start of the run left of `x` (x itself is not touched).
+  int RunStartPainting(uint8_t* row, int x, const ColorMatch& brush) const {
+    uint64_t w[3];
+    while (x >= 8) {
+      uint8_t* p = row + 3 * static_cast<size_t>(x - 8);
+      std::memcpy(w, p, 24);
+      if (((w[0] ^ q_[0]) | (w[1] ^ q_[1]) | (w[2] ^ q_[2])) != 0) break;
+      std::memcpy(p, brush.q_, 24);
+      x -= 8;
+    }
+    for (; x > 0 && At(row, x - 1); --x) std::memcpy(row + 3 * static_cast<size_t>(x - 1), brush.px_, 3);
+    return x;
+  }
 
  private:
   uint8_t px_[3];
@@ -154,12 +181,22 @@ class SpanPainter {
 // marked, and a marked run is never entered again (a hatch leaves start-colour pixels in a
 // painted span; the mask, not the colour, says they are done). The rows next to a span are
 // searched only over the part not already covered by the span it came from.
-AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, const SpanPainter& paint, FillScratch& s) {
+// With kSolid the span is painted by the scans themselves (`solid` holds the brush colour).
+template <bool kSolid>
+AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, const ColorMatch& solid,
+                    const SpanPainter& paint, FillScratch& s) {
   const int w = img.width, h = img.height;
   uint8_t* row = img.Row(y);
-  const int a0 = match.RunStart(row, x), b0 = match.RunEnd(row, x + 1, w);
+  int a0, b0;
+  if constexpr (kSolid) {
+    a0 = match.RunStartPainting(row, x, solid);
+    b0 = match.RunEndPainting(row, x, w, solid);
+  } else {
+    a0 = match.RunStart(row, x);
+    b0 = match.RunEnd(row, x + 1, w);
+    paint(row, y, a0, b0);
+  }
   SetBits(s.MaskRow(y), a0, b0);
-  paint(row, y, a0, b0);
   AreaBounds box{a0, y, b0 - 1, y};
   s.work.push_back({y + 1, a0, b0 - 1, 1});
   s.work.push_back({y - 1, a0, b0 - 1, -1});
@@ -181,10 +218,16 @@ AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, con
       }
       // Left of cx inside the range was another colour or already found (and found runs are
       // whole), so only a run starting at the range's left end can reach further left.
-      const int a = cx == p.xl ? match.RunStart(row, cx) : cx;
-      const int b = match.RunEnd(row, cx + 1, w);  // exclusive
+      int a = cx, b;  // b exclusive
+      if constexpr (kSolid) {
+        if (cx == p.xl) a = match.RunStartPainting(row, cx, solid);
+        b = match.RunEndPainting(row, cx, w, solid);
+      } else {
+        if (cx == p.xl) a = match.RunStart(row, cx);
+        b = match.RunEnd(row, cx + 1, w);
+        paint(row, p.y, a, b);
+      }
       SetBits(bits, a, b);
-      paint(row, p.y, a, b);
       box.left = std::min(box.left, a);
       box.right = std::max(box.right, b - 1);
       box.top = std::min(box.top, p.y);
@@ -219,7 +262,10 @@ void FillRegion(PageBitmap& page, int x, int y, TColor color, TBrushStyle style)
     FillScratch& s = Scratch();
     s.Prepare(img->width, img->height);
     s.dirty = true;
-    const AreaBounds box = FillArea(*img, x, y, ColorMatch(start), SpanPainter(brush), s);
+    const ColorMatch match(start), solid(brush.color);
+    const SpanPainter paint(brush);
+    const AreaBounds box = brush.kind == BrushKind::Solid ? FillArea<true>(*img, x, y, match, solid, paint, s)
+                                                          : FillArea<false>(*img, x, y, match, solid, paint, s);
     ClearMask(box, s);
     s.dirty = false;
   }
