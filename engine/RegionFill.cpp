@@ -176,11 +176,12 @@ class SpanPainter {
 // Finds the area of (x, y) and paints it, one span at a time.
 //
 // Every span is a whole run of start-colour pixels of one row, found on pixels nobody has painted
-// yet, and is marked in the mask before it is painted. That keeps the search exact even though
-// painting goes on during it: an unmarked pixel still holds its original colour, a painted one is
-// marked, and a marked run is never entered again (a hatch leaves start-colour pixels in a
+// yet, and is marked in the mask together with its painting. That keeps the search exact even
+// though painting goes on during it: an unmarked pixel still holds its original colour, a painted
+// one is marked, and a marked run is never entered again (a hatch leaves start-colour pixels in a
 // painted span; the mask, not the colour, says they are done). The rows next to a span are
-// searched only over the part not already covered by the span it came from.
+// searched only over the part not already covered by the span it came from; each span pushes at
+// most three entries, so the work list never outgrows three per span of the area.
 // With kSolid the span is painted by the scans themselves (`solid` holds the brush colour).
 template <bool kSolid>
 AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, const ColorMatch& solid,
