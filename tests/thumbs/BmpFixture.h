@@ -40,6 +40,39 @@ inline void WriteBmp24(const std::string& path, int w, int h, const std::functio
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
+// An 8-bit picture with a two-colour table; pixel (x, y) uses entry index(x, y).
+inline void WriteBmp8(const std::string& path, int w, int h, uint32_t colour0, uint32_t colour1,
+                      const std::function<int(int, int)>& index) {
+  const int stride = ((w + 3) / 4) * 4;
+  const uint32_t offset = 54 + 2 * 4;
+  const uint32_t size = offset + static_cast<uint32_t>(stride * h);
+  std::vector<uint8_t> b(size, 0);
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put32(2, size);
+  put32(10, offset);
+  put32(14, 40);
+  put32(18, static_cast<uint32_t>(w));
+  put32(22, static_cast<uint32_t>(h));
+  b[26] = 1;
+  b[28] = 8;
+  put32(46, 2);
+  for (int i = 0; i < 2; ++i) {
+    const uint32_t c = i == 0 ? colour0 : colour1;
+    b[54 + 4 * i] = static_cast<uint8_t>(c >> 16);
+    b[54 + 4 * i + 1] = static_cast<uint8_t>(c >> 8);
+    b[54 + 4 * i + 2] = static_cast<uint8_t>(c);
+  }
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      b[offset + static_cast<size_t>(h - 1 - y) * static_cast<size_t>(stride) + static_cast<size_t>(x)] =
+          static_cast<uint8_t>(index(x, y));
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+
 inline void WriteSolidBmp(const std::string& path, int w, int h, uint32_t colour) {
   WriteBmp24(path, w, h, [colour](int, int) { return colour; });
 }

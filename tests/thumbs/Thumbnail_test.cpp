@@ -78,6 +78,20 @@ TEST_F(ThumbnailTest, PictureIsHeldAtItsDrawnSize) {
   EXPECT_EQ(r.pixel(150, 60), qRgb(0, 0, 0));
 }
 
+TEST_F(ThumbnailTest, OtherDepthsGoThroughThePageReader) {
+  // 8 bits with a colour table: left half entry 0 (blue), right half entry 1 (yellow).
+  testing::WriteBmp8(Path("eight.bmp"), 400, 300, 0xFF0000, 0x00FFFF, [](int x, int) { return x < 200 ? 0 : 1; });
+  auto t = Tile(false);
+  t->SetFileName(Path("eight.bmp"));
+  ASSERT_EQ(t->FileName(), Path("eight.bmp"));
+  EXPECT_EQ(t->ImageWidth(), 400);
+  const QImage& r = t->Photo()->Picture().reduced;
+  ASSERT_EQ(r.size(), QSize(160, 120));  // 40 %
+  EXPECT_EQ(r.pixel(10, 60), qRgb(0, 0, 255));
+  EXPECT_EQ(r.pixel(150, 60), qRgb(255, 255, 0));
+  EXPECT_EQ(t->Photo()->geometry(), QRect(5, 25, 160, 120));
+}
+
 TEST_F(ThumbnailTest, TopDownAndBottomUpRowsKeepTheirOrder) {
   for (bool topDown : {false, true}) {
     const std::string name = topDown ? "td.bmp" : "bu.bmp";
