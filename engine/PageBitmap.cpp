@@ -39,8 +39,12 @@ TColor BitmapImage::PixelAt(int x, int y) const {
       return fromTable(row[x]);
     case 16: {
       const uint32_t v = row[2 * x] | (row[2 * x + 1] << 8);
-      const bool fields = compression == 3 && (redMask | greenMask | blueMask) != 0;
-      const uint32_t r = fields ? redMask : 0x7C00, g = fields ? greenMask : 0x03E0, b = fields ? blueMask : 0x001F;
+      // Bit fields with no masks mean 5-6-5, as they are written back; plain 16 bits are 5-5-5.
+      const bool fields = compression == 3;
+      const bool given = (redMask | greenMask | blueMask) != 0;
+      const uint32_t r = fields ? (given ? redMask : 0xF800) : 0x7C00;
+      const uint32_t g = fields ? (given ? greenMask : 0x07E0) : 0x03E0;
+      const uint32_t b = fields ? (given ? blueMask : 0x001F) : 0x001F;
       return RGB(MaskedChannel(v, r), MaskedChannel(v, g), MaskedChannel(v, b));
     }
     case 24: {

@@ -11,6 +11,7 @@
 #include "app/PicLibFrm.h"
 #include "app/ProjLibFrm.h"
 #include "app/ProjectAddFrm.h"
+#include "app/Startup.h"
 #include "app/frmMain.h"
 #include "app/signFrm.h"
 #include "core/Errors.h"
@@ -60,27 +61,18 @@ class AppTest : public ::testing::Test {
 
   void CreateWindows() {
     PrepareFolder();
-    form = std::make_unique<TForm1>();
-    Form1 = form.get();
-    Form2 = new TForm2(Form1);
-    AboutBox = new TAboutBox(Form1);
-    Form3 = new TForm3(Form1);
-    Form4 = new TForm4(Form1);
-    Form5 = new TForm5(Form1);
+    InstallArtwork();
+    pintoola::CreateWindows();
+    form = Form1;
   }
   void DestroyWindows() {
-    form.reset();
-    Form1 = nullptr;
-    Form2 = nullptr;
-    AboutBox = nullptr;
-    Form3 = nullptr;
-    Form4 = nullptr;
-    Form5 = nullptr;
+    pintoola::DestroyWindows();
+    form = nullptr;
   }
 
   QTemporaryDir dir;
   std::string base;
-  std::unique_ptr<TForm1> form;
+  TForm1* form = nullptr;
   std::vector<MessageRequest> messages;
   TModalResult answer = mrOk;
 };

@@ -205,7 +205,7 @@ TEST_F(PageInteraction, StyleButtonsSetTheStyleOnlyAndTheNextChoicePaintsTheSwat
       {&TForm1::btn9Click, bsFDiagonal}, {&TForm1::btn10Click, bsBDiagonal}, {&TForm1::btn2Click, bsCross},
       {&TForm1::btn5Click, bsDiagCross}};
   for (const auto& [handler, style] : buttons) {
-    (form.get()->*handler)();
+    (form->*handler)();
     EXPECT_EQ(form->SelectedBrushStyle, style);
   }
 }

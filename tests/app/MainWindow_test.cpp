@@ -22,7 +22,7 @@ TEST_F(MainWindowLayout, ControlsStandWhereTheDesignSizePutsThem) {
   form->resize(1122, 912);
   form->show();
   QCoreApplication::processEvents();
-  QWidget* w = form.get();
+  QWidget* w = form;
   struct Case {
     const char* name;
     QWidget* control;
@@ -92,7 +92,7 @@ TEST_F(MainWindowLayout, StateStartsAtItsInitialValues) {
 
 TEST_F(MainWindowLayout, TabOrderRunsThroughToolbarPaletteAndStyles) {
   form->show();
-  QApplication::setActiveWindow(form.get());
+  QApplication::setActiveWindow(form);
   QWidget* expected[] = {form->btn1,  form->btn4,  form->btn20, form->btn22,     form->btn23, form->btn24,
                          form->btn25, form->btn26, form->btn19, form->btn8,      form->btn13, form->cnclrgrd1,
                          form->btn3,  form->btn2,  form->btn5,  form->btn6,      form->btn7,  form->btn9,
@@ -100,7 +100,7 @@ TEST_F(MainWindowLayout, TabOrderRunsThroughToolbarPaletteAndStyles) {
   QWidget* w = expected[0];
   for (size_t i = 1; i < std::size(expected); ++i) {
     w = w->nextInFocusChain();
-    while (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(form.get())) w = w->nextInFocusChain();
+    while (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(form)) w = w->nextInFocusChain();
     EXPECT_EQ(w, expected[i]) << "position " << i;
   }
 }
