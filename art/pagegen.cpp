@@ -1,6 +1,6 @@
 // Build-time generator: renders the bundled colouring pages into BMP files and the program icon into
 // PNG files, and refuses to succeed when a page has a gap through which a fill would leak.
-//   pagegen <images folder> [<icons folder>]
+//   pagegen <images folder> [<icons folder>] [--suggest-seeds]
 // With --preview <folder> it also writes enlarged pictures of all artwork for looking at.
 #include <QDir>
 #include <QGuiApplication>
@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "art/Artwork.h"
 #include "art/BmpWriter.h"
@@ -152,9 +153,8 @@ QImage ArtworkSheet() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  QStringList args = app.arguments().mid(1);
+  QStringList args;
+  for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   const bool suggest = args.removeAll(QStringLiteral("--suggest-seeds")) > 0;
   QString preview;
   if (const qsizetype i = args.indexOf(QStringLiteral("--preview")); i >= 0 && i + 1 < args.size()) {
@@ -162,13 +162,20 @@ int main(int argc, char** argv) {
     args.remove(i, 2);
   }
   if (args.isEmpty()) {
-    std::fprintf(stderr, "usage: pagegen <images folder> [<icons folder>] [--preview <folder>]\n");
+    std::fprintf(stderr, "usage: pagegen <images folder> [<icons folder>] [--suggest-seeds] [--preview <folder>]\n");
     return 2;
   }
   bool ok = true;
   const QDir images(args.at(0));
   QDir().mkpath(images.path());
-  if (!preview.isEmpty()) QDir().mkpath(preview);
+  // Pages and icons are plain raster painting and need no display; only the preview sheet sets text,
+  // which needs the font database of a GUI application.
+  std::optional<QGuiApplication> app;
+  if (!preview.isEmpty()) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    app.emplace(argc, argv);
+    QDir().mkpath(preview);
+  }
   for (const BundledPage& page : BundledPages()) {
     const QImage image = RenderPage(page);
     if (suggest) SuggestSeeds(page, image);
