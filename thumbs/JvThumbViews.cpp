@@ -406,6 +406,18 @@ std::string TJvThumbView::SelectedFile() const {
   return t ? t->FileName() : std::string();
 }
 
+void TJvThumbView::SetSelectedFile(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash);
+  SetDirectory(folder);
+  for (int i = 0; i < Count(); ++i) {
+    if (Thumbnail(i)->FileName() != path) continue;
+    SetSelected(i);
+    if (!FAutoScrolling) BringIntoView(i);
+    return;
+  }
+}
+
 void TJvThumbView::ThumbMouseDown(TMouseButton button, TShiftState shift, QPoint p) {
   if (Count() > 0) {
     const int k = CandidateEntry(p.x(), p.y(), HorzPosition(), VertPosition(), FThumbSize.width(),

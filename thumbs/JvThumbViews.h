@@ -122,6 +122,9 @@ class TJvThumbView : public TJvBaseThumbView, public ThumbInputTarget {
   void BringIntoView(int index);
   // The selected tile's full path, or empty with nothing selected.
   std::string SelectedFile() const;
+  // Scans the path's folder and selects the first tile whose file name equals the path exactly
+  // (letter case included); without one the selection stays as the scan left it.
+  void SetSelectedFile(const std::string& path);
 
   TJvThumbnail* AddThumb(const QString& title, bool redraw);
   void EmptyList();

@@ -152,6 +152,18 @@ TEST_F(ThumbViewTest, EmptyMissingAndBlankFolders) {
   EXPECT_FALSE(v.horizontalScrollBar()->isVisible() && v.horizontalScrollBar()->maximum() > 0);
 }
 
+TEST_F(ThumbViewTest, WritingSelectedFileScansItsFolderAndSelectsIt) {
+  MakeFiles(10);
+  TJvThumbView& v = View();
+  v.SetSelectedFile(Path("p07.bmp"));
+  EXPECT_EQ(v.Directory(), Dir());
+  EXPECT_EQ(v.Count(), 10);
+  EXPECT_EQ(v.Selected(), 7);
+  EXPECT_EQ(v.SelectedFile(), Path("p07.bmp"));
+  v.SetSelectedFile(Path("P07.BMP"));  // letter case counts here
+  EXPECT_EQ(v.Selected(), 0);
+}
+
 TEST_F(ThumbViewTest, RescanShowsAddedAndRemovedFiles) {
   MakeFiles(2);
   TJvThumbView& v = View();
