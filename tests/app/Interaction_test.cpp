@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "platform/Image.h"
+#include "styled/cyBitBtn.h"
 #include "styled/cyLabel.h"
 #include "styled/cySpeedButton.h"
 #include "tests/app/AppFixture.h"
@@ -200,14 +201,14 @@ TEST_F(PageInteraction, StyleButtonsSetTheStyleOnlyAndTheNextChoicePaintsTheSwat
     for (int x = 0; x < 96; ++x) (swatch.Pixels(x, y) == clRed ? red : white)++;
   EXPECT_GT(red, 0);
   EXPECT_GT(white, red) << "a hatch keeps the swatch's white between its lines";
-  const std::pair<void (TForm1::*)(), TBrushStyle> buttons[] = {
-      {&TForm1::btn3Click, bsSolid},     {&TForm1::btn6Click, bsHorizontal}, {&TForm1::btn7Click, bsVertical},
-      {&TForm1::btn9Click, bsFDiagonal}, {&TForm1::btn10Click, bsBDiagonal}, {&TForm1::btn2Click, bsCross},
-      {&TForm1::btn5Click, bsDiagCross}};
-  for (const auto& [handler, style] : buttons) {
-    (form->*handler)();
-    EXPECT_EQ(form->SelectedBrushStyle, style);
+  const std::pair<TcyBitBtn*, TBrushStyle> buttons[] = {
+      {form->btn3, bsSolid},     {form->btn6, bsHorizontal}, {form->btn7, bsVertical}, {form->btn9, bsFDiagonal},
+      {form->btn10, bsBDiagonal}, {form->btn2, bsCross},     {form->btn5, bsDiagCross}};
+  for (const auto& b : buttons) {
+    QTest::mouseClick(b.first, Qt::LeftButton);
+    EXPECT_EQ(form->SelectedBrushStyle, b.second);
   }
+  EXPECT_EQ(form->lbl1->Caption(), "0") << "a style button repaints neither label nor swatch";
 }
 
 }  // namespace
