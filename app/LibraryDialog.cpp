@@ -17,8 +17,8 @@ namespace pintoola {
 Q_LOGGING_CATEGORY(lcLibrary, "pintoola.library")
 
 TLibraryForm::TLibraryForm(QWidget* owner, const LibrarySettings& s)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       FFolderName(s.folderName) {
   setWindowTitle(QString::fromUtf8(s.caption));
   setFont(ToQFont(TFontSpec{}));

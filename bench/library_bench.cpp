@@ -1,9 +1,8 @@
 // Opening the pages library over 200 pages of 1600 x 1200 (5.8 MB each): the time from the show
 // request to the first painted dialog, split into reading, reducing and laying out the tiles, and
 // the process's peak memory.
-#include <sys/resource.h>
-
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -161,7 +160,8 @@ BENCHMARK(BM_LoadFullPage)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

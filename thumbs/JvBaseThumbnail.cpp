@@ -21,9 +21,12 @@ TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons butto
 
 TMouseButton MouseButtonOf(Qt::MouseButton button) {
   switch (button) {
-    case Qt::RightButton: return mbRight;
-    case Qt::MiddleButton: return mbMiddle;
-    default: return mbLeft;
+    case Qt::RightButton:
+      return mbRight;
+    case Qt::MiddleButton:
+      return mbMiddle;
+    default:
+      return mbLeft;
   }
 }
 
@@ -79,7 +82,8 @@ void TJvBaseThumbnail::paintEvent(QPaintEvent*) {
 
 void TJvBaseThumbnail::mousePressEvent(QMouseEvent* e) {
   e->accept();
-  TileMouseDown(MouseButtonOf(e->button()), ShiftStateOf(e->modifiers(), e->buttons()), e->position().toPoint());
+  TileMouseDown(MouseButtonOf(e->button()), ShiftStateOf(e->modifiers(), e->buttons()),
+                e->position().toPoint());
 }
 
 void TJvBaseThumbnail::mouseMoveEvent(QMouseEvent* e) {
@@ -89,7 +93,8 @@ void TJvBaseThumbnail::mouseMoveEvent(QMouseEvent* e) {
 
 void TJvBaseThumbnail::mouseReleaseEvent(QMouseEvent* e) {
   e->accept();
-  TileMouseUp(MouseButtonOf(e->button()), ShiftStateOf(e->modifiers(), e->buttons()), e->position().toPoint());
+  TileMouseUp(MouseButtonOf(e->button()), ShiftStateOf(e->modifiers(), e->buttons()),
+              e->position().toPoint());
 }
 
 void TJvBaseThumbnail::mouseDoubleClickEvent(QMouseEvent* e) {

@@ -23,11 +23,16 @@ namespace {
 class BoxReducer {
  public:
   BoxReducer(int srcW, int srcH, int dstW, int dstH)
-      : srcH_(srcH), dstW_(dstW), dstH_(dstH), colStart_(static_cast<size_t>(dstW) + 1),
-        pending_(static_cast<size_t>(srcW) * 3), acc_(static_cast<size_t>(dstW) * static_cast<size_t>(dstH) * 3) {
+      : srcH_(srcH),
+        dstW_(dstW),
+        dstH_(dstH),
+        colStart_(static_cast<size_t>(dstW) + 1),
+        pending_(static_cast<size_t>(srcW) * 3),
+        acc_(static_cast<size_t>(dstW) * static_cast<size_t>(dstH) * 3) {
     // Target column t takes the source columns x with x * dstW / srcW == t.
     for (int t = 0; t <= dstW; ++t)
-      colStart_[static_cast<size_t>(t)] = static_cast<int>((static_cast<int64_t>(t) * srcW + dstW - 1) / dstW);
+      colStart_[static_cast<size_t>(t)] =
+          static_cast<int>((static_cast<int64_t>(t) * srcW + dstW - 1) / dstW);
   }
 
   int TargetRow(int y) const { return static_cast<int>(static_cast<int64_t>(y) * dstH_ / srcH_); }
@@ -58,7 +63,7 @@ class BoxReducer {
       QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(ty));
       for (int tx = 0; tx < dstW_; ++tx, row += 3) {
         const uint64_t n = rows * static_cast<uint64_t>(colStart_[static_cast<size_t>(tx) + 1] -
-                                                         colStart_[static_cast<size_t>(tx)]);
+                                                        colStart_[static_cast<size_t>(tx)]);
         line[tx] = qRgb(static_cast<int>((row[2] + n / 2) / n), static_cast<int>((row[1] + n / 2) / n),
                         static_cast<int>((row[0] + n / 2) / n));
       }
@@ -99,7 +104,9 @@ QSize ClampedTarget(const DrawnSizeFn& drawnSize, int width, int height) {
   return QSize(std::clamp(t.width(), 0, width), std::clamp(t.height(), 0, height));
 }
 
-uint32_t U32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24); }
+uint32_t U32(const uint8_t* p) {
+  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
 uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
 // The read buffer is kept between files: touching fresh memory for every page would cost more
@@ -160,8 +167,9 @@ bool ReadPlain24(const std::string& path, const DrawnSizeFn& drawnSize, ThumbPic
     const uint64_t rows = std::min<uint64_t>(rowsPerChunk, static_cast<uint64_t>(height) - fileRow);
     const uint64_t want = std::min<uint64_t>(rows * stride, available - done);
     const size_t got = std::fread(buffer.data(), 1, static_cast<size_t>(want), f.get());
-    if (got < rows * stride) std::fill(buffer.begin() + static_cast<std::ptrdiff_t>(got),
-                                       buffer.begin() + static_cast<std::ptrdiff_t>(rows * stride), uint8_t{0});
+    if (got < rows * stride)
+      std::fill(buffer.begin() + static_cast<std::ptrdiff_t>(got),
+                buffer.begin() + static_cast<std::ptrdiff_t>(rows * stride), uint8_t{0});
     for (uint64_t i = 0; i < rows && i * stride < got; ++i) {
       const int r = static_cast<int>(fileRow + i);
       reducer.AddRowBgr(topDown ? r : height - 1 - r, buffer.data() + i * stride);

@@ -72,7 +72,8 @@ TPoint SlotPosition(int n, int columns, int cellW, int cellH, int gap) {
   return {(c - 1) * cellW + c * gap, (r - 1) * cellH + r * gap};
 }
 
-int CandidateEntry(int x, int y, int hScroll, int vScroll, int cellW, int cellH, int gap, int columns, int count) {
+int CandidateEntry(int x, int y, int hScroll, int vScroll, int cellW, int cellH, int gap, int columns,
+                   int count) {
   if (cellW + gap <= 0 || cellH + gap <= 0 || columns <= 0) return -1;
   int c = static_cast<int>(std::ceil(static_cast<long double>(x + hScroll) / (cellW + gap)));
   c = std::min(c, columns);
@@ -148,7 +149,8 @@ TJvThumbView::TJvThumbView(QWidget* parent) : TJvBaseThumbView(parent) {
   // Tab reaches the view; a click does not (the viewport forwards its focus to the view).
   setFocusPolicy(Qt::TabFocus);
   FClock = [] {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
         .count();
   };
   UpdateCellSize();
@@ -439,7 +441,8 @@ void TJvThumbView::ThumbDblClick(TShiftState, QPoint) {
 
 void TJvThumbView::mousePressEvent(QMouseEvent* e) {
   e->accept();
-  ThumbMouseDown(MouseButtonOf(e->button()), ShiftStateOf(e->modifiers(), e->buttons()), e->position().toPoint());
+  ThumbMouseDown(MouseButtonOf(e->button()), ShiftStateOf(e->modifiers(), e->buttons()),
+                 e->position().toPoint());
 }
 
 void TJvThumbView::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -473,13 +476,26 @@ void TJvThumbView::keyPressEvent(QKeyEvent* e) {
   if (!FAutoHandleKeyb || Count() == 0) return;
   int target;
   switch (e->key()) {
-    case Qt::Key_End: target = Count() - 1; break;
-    case Qt::Key_Home: target = 0; break;
-    case Qt::Key_Left: target = FSelected - 1; break;
-    case Qt::Key_Right: target = FSelected + 1; break;
-    case Qt::Key_Up: target = FSelected - FMaxX; break;
-    case Qt::Key_Down: target = FSelected + FMaxX; break;
-    default: return;
+    case Qt::Key_End:
+      target = Count() - 1;
+      break;
+    case Qt::Key_Home:
+      target = 0;
+      break;
+    case Qt::Key_Left:
+      target = FSelected - 1;
+      break;
+    case Qt::Key_Right:
+      target = FSelected + 1;
+      break;
+    case Qt::Key_Up:
+      target = FSelected - FMaxX;
+      break;
+    case Qt::Key_Down:
+      target = FSelected + FMaxX;
+      break;
+    default:
+      return;
   }
   if (target < 0 || target > Count() - 1) target = FSelected;
   SetSelected(target);

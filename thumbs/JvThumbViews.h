@@ -33,7 +33,8 @@ int GridColumns(int count);
 TPoint SlotPosition(int n, int columns, int cellW, int cellH, int gap);
 // The entry a press at client (x, y) aims at before the tile itself is checked, or -1. The index is
 // a 16-bit value, so a press left of the first column in the first row wraps and hits nothing.
-int CandidateEntry(int x, int y, int hScroll, int vScroll, int cellW, int cellH, int gap, int columns, int count);
+int CandidateEntry(int x, int y, int hScroll, int vScroll, int cellW, int cellH, int gap, int columns,
+                   int count);
 
 // ---- the list of tiles in title order -----------------------------------------------------------
 
@@ -130,8 +131,12 @@ class TJvThumbView : public TJvBaseThumbView, public ThumbInputTarget {
   void EmptyList();
   void UpdateCellSize();
   void PlaceThumbnails(int from);
-  int SlotLeft(int n) const { return SlotPosition(n, FMaxX, FThumbSize.width(), FThumbSize.height(), FThumbGap).X; }
-  int SlotTop(int n) const { return SlotPosition(n, FMaxX, FThumbSize.width(), FThumbSize.height(), FThumbGap).Y; }
+  int SlotLeft(int n) const {
+    return SlotPosition(n, FMaxX, FThumbSize.width(), FThumbSize.height(), FThumbGap).X;
+  }
+  int SlotTop(int n) const {
+    return SlotPosition(n, FMaxX, FThumbSize.width(), FThumbSize.height(), FThumbGap).Y;
+  }
 
   TJvThumbnail* Thumbnail(int index) const { return FThumbList.GetThumbnail(index); }
   QSize ThumbSize() const { return FThumbSize; }

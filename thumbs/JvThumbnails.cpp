@@ -24,7 +24,8 @@ PictureLayout LayoutPicture(int tileW, int tileH, int picW, int picH, TTitlePos 
   L.percent = std::clamp(static_cast<int>(std::trunc(std::min(a, b))), 0, 100);
   const int w = static_cast<int>(std::trunc(static_cast<long double>(picW) / 100 * L.percent));
   const int h = static_cast<int>(std::trunc(static_cast<long double>(picH) / 100 * L.percent));
-  const int left = static_cast<int>(std::trunc(static_cast<long double>(tileW) / 2 - static_cast<long double>(w) / 2));
+  const int left =
+      static_cast<int>(std::trunc(static_cast<long double>(tileW) / 2 - static_cast<long double>(w) / 2));
   int top = tileH / 2 - h / 2;
   if (placement == tpUp) top += kTitleBarHeight / 2;
   if (placement == tpDown) top -= kTitleBarHeight / 2;

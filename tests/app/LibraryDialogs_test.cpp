@@ -136,11 +136,12 @@ TEST_P(LibraryDialogTest, ScansOnCreateAndEveryShow) {
   EXPECT_EQ(d.jvthmbvw1->SelectedFile(), Folder() + "A.bmp");
   AddFile("0new.bmp");
   std::string chosen;
-  EXPECT_EQ(Run(d, [&] {
-              EXPECT_EQ(d.jvthmbvw1->Count(), 3);
-              d.btn1->Click();
-              chosen = d.jvthmbvw1->SelectedFile();
-            }),
+  EXPECT_EQ(Run(d,
+                [&] {
+                  EXPECT_EQ(d.jvthmbvw1->Count(), 3);
+                  d.btn1->Click();
+                  chosen = d.jvthmbvw1->SelectedFile();
+                }),
             mrOk);
   EXPECT_EQ(chosen, Folder() + "0new.bmp");
   EXPECT_FALSE(d.isVisible());
@@ -192,8 +193,8 @@ TEST_P(LibraryDialogTest, WaysToEnd) {
          DoubleClick(photo, photo->rect().center());
        },
        mrOk, "b.bmp"},
-      {"double click a tile's margin", [](TLibraryForm& f) { DoubleClick(f.jvthmbvw1->Thumbnail(1), QPoint(2, 160)); },
-       mrOk, "b.bmp"},
+      {"double click a tile's margin",
+       [](TLibraryForm& f) { DoubleClick(f.jvthmbvw1->Thumbnail(1), QPoint(2, 160)); }, mrOk, "b.bmp"},
       {"double click the background",
        [](TLibraryForm& f) { DoubleClick(f.jvthmbvw1->viewport(), QPoint(440, 280)); }, mrOk, ""},
       {"press the background, then OK",

@@ -31,13 +31,15 @@ inline void WriteBmp24(const std::string& path, int w, int h, const std::functio
     const int fileRow = topDown ? y : h - 1 - y;
     for (int x = 0; x < w; ++x) {
       const uint32_t c = colour(x, y);
-      const size_t at = 54 + static_cast<size_t>(fileRow) * static_cast<size_t>(stride) + static_cast<size_t>(x) * 3;
-      b[at] = static_cast<uint8_t>(c >> 16);         // blue
-      b[at + 1] = static_cast<uint8_t>(c >> 8);      // green
-      b[at + 2] = static_cast<uint8_t>(c);           // red
+      const size_t at =
+          54 + static_cast<size_t>(fileRow) * static_cast<size_t>(stride) + static_cast<size_t>(x) * 3;
+      b[at] = static_cast<uint8_t>(c >> 16);     // blue
+      b[at + 1] = static_cast<uint8_t>(c >> 8);  // green
+      b[at + 2] = static_cast<uint8_t>(c);       // red
     }
   }
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
 // An 8-bit picture with a two-colour table; pixel (x, y) uses entry index(x, y).
@@ -70,7 +72,8 @@ inline void WriteBmp8(const std::string& path, int w, int h, uint32_t colour0, u
     for (int x = 0; x < w; ++x)
       b[offset + static_cast<size_t>(h - 1 - y) * static_cast<size_t>(stride) + static_cast<size_t>(x)] =
           static_cast<uint8_t>(index(x, y));
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
 inline void WriteSolidBmp(const std::string& path, int w, int h, uint32_t colour) {

@@ -37,13 +37,14 @@ TEST(MaskTest, WildcardsIgnoreLetterCase) {
     const char* mask;
     bool match;
   } cases[] = {
-      {"a.bmp", "*.bmp", true},      {"B.BMP", "*.bmp", true},   {"a.jpg", "*.bmp", false},
-      {"a.bmpx", "*.bmp", false},    {"abc", "a?c", true},       {"ac", "a?c", false},
-      {"x.bmp.bmp", "*.bmp", true},  {"ÄB.bmp", "äb.*", true},   {"", "*", true},
-      {"abc", "*b*", true},          {"abc", "*d*", false},      {"bmp", "*.bmp", false},
+      {"a.bmp", "*.bmp", true},     {"B.BMP", "*.bmp", true}, {"a.jpg", "*.bmp", false},
+      {"a.bmpx", "*.bmp", false},   {"abc", "a?c", true},     {"ac", "a?c", false},
+      {"x.bmp.bmp", "*.bmp", true}, {"ÄB.bmp", "äb.*", true}, {"", "*", true},
+      {"abc", "*b*", true},         {"abc", "*d*", false},    {"bmp", "*.bmp", false},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(MatchesMask(QString::fromUtf8(c.name), QString::fromUtf8(c.mask)), c.match) << c.name << " " << c.mask;
+    EXPECT_EQ(MatchesMask(QString::fromUtf8(c.name), QString::fromUtf8(c.mask)), c.match)
+        << c.name << " " << c.mask;
 }
 
 TEST(NameOrderTest, LocaleOrderIgnoresLetterCase) {
@@ -81,13 +82,15 @@ TEST(CellSizeTest, ExtendedPrecisionTruncation) {
   struct Case {
     int max, percent, side;
   } cases[] = {{170, 100, 170}, {200, 100, 200}, {53, 100, 52}, {200, 50, 100}, {170, 33, 56}, {120, 0, 0}};
-  for (const Case& c : cases) EXPECT_EQ(ScaledCellSide(c.max, c.percent), c.side) << c.max << " at " << c.percent;
+  for (const Case& c : cases)
+    EXPECT_EQ(ScaledCellSide(c.max, c.percent), c.side) << c.max << " at " << c.percent;
 }
 
 TEST(GridTest, NearSquareColumnsAndSlots) {
   struct Case {
     int count, columns, rows;
-  } cases[] = {{0, 1, 0}, {1, 1, 1}, {2, 2, 1}, {3, 2, 2}, {4, 2, 2}, {5, 3, 2}, {10, 4, 3}, {16, 4, 4}, {17, 5, 4}};
+  } cases[] = {{0, 1, 0}, {1, 1, 1},  {2, 2, 1},  {3, 2, 2}, {4, 2, 2},
+               {5, 3, 2}, {10, 4, 3}, {16, 4, 4}, {17, 5, 4}};
   for (const Case& c : cases) {
     EXPECT_EQ(GridColumns(c.count), c.columns) << c.count;
     if (c.count > 0) {

@@ -95,7 +95,7 @@ TEST_F(ThumbViewTest, GridForEachCount) {
   struct Case {
     int files, columns;
     QSize extent;
-  } cases[] = {{1, 1, {174, 174}}, {2, 2, {348, 174}}, {3, 2, {348, 348}},
+  } cases[] = {{1, 1, {174, 174}}, {2, 2, {348, 174}},  {3, 2, {348, 348}},
                {5, 3, {522, 348}}, {10, 4, {696, 522}}, {17, 5, {870, 696}}};
   for (const Case& c : cases) {
     UseFolder("n" + std::to_string(c.files));
@@ -186,10 +186,10 @@ TEST_F(ThumbViewTest, NavigationKeys) {
     Qt::Key key;
     int expected;
   } cases[] = {
-      {5, Qt::Key_Right, 6}, {5, Qt::Key_Left, 4},  {5, Qt::Key_Down, 9},    {5, Qt::Key_Up, 1},
-      {9, Qt::Key_Down, 9},  {9, Qt::Key_Right, 9}, {3, Qt::Key_End, 9},     {7, Qt::Key_Home, 0},
-      {0, Qt::Key_Left, 0},  {0, Qt::Key_Up, 0},    {3, Qt::Key_Right, 4},   {4, Qt::Key_Left, 3},
-      {-1, Qt::Key_Left, -1}, {-1, Qt::Key_Up, -1}, {-1, Qt::Key_Right, 0}, {-1, Qt::Key_Down, 3},
+      {5, Qt::Key_Right, 6},    {5, Qt::Key_Left, 4},  {5, Qt::Key_Down, 9},   {5, Qt::Key_Up, 1},
+      {9, Qt::Key_Down, 9},     {9, Qt::Key_Right, 9}, {3, Qt::Key_End, 9},    {7, Qt::Key_Home, 0},
+      {0, Qt::Key_Left, 0},     {0, Qt::Key_Up, 0},    {3, Qt::Key_Right, 4},  {4, Qt::Key_Left, 3},
+      {-1, Qt::Key_Left, -1},   {-1, Qt::Key_Up, -1},  {-1, Qt::Key_Right, 0}, {-1, Qt::Key_Down, 3},
       {5, Qt::Key_PageDown, 5}, {5, Qt::Key_A, 5},
   };
   for (const Case& c : cases) {
@@ -341,7 +341,7 @@ TEST_F(ThumbViewTest, SelectionColoursTheTitleBarAndRaisesEvents) {
   EXPECT_EQ(v.Thumbnail(0)->TitleColor(), clAqua);
   EXPECT_EQ(v.Thumbnail(0)->TitleTextColor(), clWindowText);
   EXPECT_EQ(v.Thumbnail(1)->TitleColor(), clHighlight);
-  v.SetSelected(1);  // again: no events
+  v.SetSelected(1);   // again: no events
   v.SetSelected(42);  // out of range: nothing selected
   EXPECT_EQ(v.Selected(), -1);
   EXPECT_EQ(v.Thumbnail(1)->TitleColor(), clAqua);
@@ -364,7 +364,8 @@ TEST_F(ThumbViewTest, BrokenFileIsListedWithAnEmptyPictureAndNoMessage) {
   EXPECT_EQ(t->Layout().picture, Bounds(100, 107, 0, 0));
   EXPECT_EQ(invalid, std::vector<std::string>{Path("broken.bmp")});
   EXPECT_EQ(v.SelectedFile(), Path("broken.bmp")) << "a broken file can still be chosen";
-  for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(qobject_cast<QMessageBox*>(w) && w->isVisible());
+  for (QWidget* w : QApplication::topLevelWidgets())
+    EXPECT_FALSE(qobject_cast<QMessageBox*>(w) && w->isVisible());
 }
 
 TEST_F(ThumbViewTest, HourglassAfterOneSecondAndCursorRestored) {
@@ -454,8 +455,8 @@ TEST_F(ThumbViewTest, WheelDoesNotScroll) {
   MakeFiles(17);
   TJvThumbView& v = View();
   Scan(v);
-  QWheelEvent wheel(QPointF(100, 100), v.viewport()->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, -120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent wheel(QPointF(100, 100), v.viewport()->mapToGlobal(QPointF(100, 100)), QPoint(),
+                    QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(v.viewport(), &wheel);
   EXPECT_EQ(v.VertPosition(), 0);
 }

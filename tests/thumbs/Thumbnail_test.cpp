@@ -53,14 +53,23 @@ TEST_F(ThumbnailTest, PagesTileDrawsPictureShadowAndBevel) {
     int x, y;
     QRgb colour;
   } probes[] = {
-      {5, 25, red},      {164, 144, red},     // picture corners: 160 × 120 at (5, 25)
-      {4, 25, aqua},     {5, 24, aqua},       // just outside it
-      {165, 28, black},  {167, 147, black},   // the shadow's right band
-      {8, 145, black},   {8, 147, black},     // and its lower band
-      {165, 27, aqua},   {7, 145, aqua},      // the shadow starts 3 pixels in
-      {168, 100, aqua},  {100, 148, aqua},    // and ends 3 pixels out
-      {0, 0, Rgb(clBtnHighlight)}, {0, 168, Rgb(clBtnHighlight)},  // raised bevel
-      {169, 169, Rgb(clBtnShadow)}, {169, 0, Rgb(clBtnShadow)}, {1, 169, Rgb(clBtnShadow)},
+      {5, 25, red},
+      {164, 144, red},  // picture corners: 160 × 120 at (5, 25)
+      {4, 25, aqua},
+      {5, 24, aqua},  // just outside it
+      {165, 28, black},
+      {167, 147, black},  // the shadow's right band
+      {8, 145, black},
+      {8, 147, black},  // and its lower band
+      {165, 27, aqua},
+      {7, 145, aqua},  // the shadow starts 3 pixels in
+      {168, 100, aqua},
+      {100, 148, aqua},  // and ends 3 pixels out
+      {0, 0, Rgb(clBtnHighlight)},
+      {0, 168, Rgb(clBtnHighlight)},  // raised bevel
+      {169, 169, Rgb(clBtnShadow)},
+      {169, 0, Rgb(clBtnShadow)},
+      {1, 169, Rgb(clBtnShadow)},
   };
   for (const Probe& p : probes) EXPECT_EQ(img.pixel(p.x, p.y), p.colour) << p.x << "," << p.y;
 }
@@ -80,7 +89,8 @@ TEST_F(ThumbnailTest, PictureIsHeldAtItsDrawnSize) {
 
 TEST_F(ThumbnailTest, OtherDepthsGoThroughThePageReader) {
   // 8 bits with a colour table: left half entry 0 (blue), right half entry 1 (yellow).
-  testing::WriteBmp8(Path("eight.bmp"), 400, 300, 0xFF0000, 0x00FFFF, [](int x, int) { return x < 200 ? 0 : 1; });
+  testing::WriteBmp8(Path("eight.bmp"), 400, 300, 0xFF0000, 0x00FFFF,
+                     [](int x, int) { return x < 200 ? 0 : 1; });
   auto t = Tile(false);
   t->SetFileName(Path("eight.bmp"));
   ASSERT_EQ(t->FileName(), Path("eight.bmp"));
@@ -95,7 +105,8 @@ TEST_F(ThumbnailTest, OtherDepthsGoThroughThePageReader) {
 TEST_F(ThumbnailTest, TopDownAndBottomUpRowsKeepTheirOrder) {
   for (bool topDown : {false, true}) {
     const std::string name = topDown ? "td.bmp" : "bu.bmp";
-    WriteBmp24(Path(name), 40, 20, [](int, int y) { return y < 10 ? 0x00FF00u : 0xFF0000u; }, topDown);
+    WriteBmp24(
+        Path(name), 40, 20, [](int, int y) { return y < 10 ? 0x00FF00u : 0xFF0000u; }, topDown);
     auto t = Tile(false);
     t->SetFileName(Path(name));
     const QImage& r = t->Photo()->Picture().reduced;
