@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/Cursors.h"
+#include "platform/DrawSurface.h"
 #include "thumbs/BmpFixture.h"
 #include "thumbs/JvThumbViews.h"
 
@@ -449,6 +450,21 @@ TEST_F(ThumbViewTest, FirstPaintScansOnceMore) {
   v.viewport()->repaint();
   QApplication::processEvents();
   EXPECT_EQ(v.Count(), 2) << "only the first paint scans";
+}
+
+TEST_F(ThumbViewTest, SunkenBorderAroundTheAquaBackground) {
+  TJvThumbView& v = View();
+  Scan(v);
+  const QImage img = v.grab().toImage();
+  auto rgb = [](TColor c) { return ToQColor(c).rgb(); };
+  // Two rings: shadow over dark shadow at the top left, highlight over light at the bottom right.
+  EXPECT_EQ(img.pixel(0, 0), rgb(clBtnShadow));
+  EXPECT_EQ(img.pixel(1, 1), rgb(cl3DDkShadow));
+  EXPECT_EQ(img.pixel(459, 307), rgb(clBtnHighlight));
+  EXPECT_EQ(img.pixel(458, 306), rgb(cl3DLight));
+  EXPECT_EQ(img.pixel(2, 2), rgb(clAqua));
+  EXPECT_EQ(img.pixel(457, 305), rgb(clAqua));
+  EXPECT_EQ(v.viewport()->geometry(), QRect(2, 2, 456, 304));
 }
 
 TEST_F(ThumbViewTest, WheelDoesNotScroll) {
