@@ -5,6 +5,7 @@
 #include "art/Artwork.h"
 #include "platform/Cursors.h"
 #include "platform/DrawSurface.h"
+#include "platform/Files.h"
 #include "platform/Image.h"
 #include "platform/Panel.h"
 #include "platform/Windows.h"
@@ -15,7 +16,7 @@ namespace pintoola {
 
 TAboutBox* AboutBox = nullptr;
 
-const char* const TAboutBox::kAddress = "https://www.pintoola.org/";
+QString TAboutBox::Address() { return "file://" + QString::fromStdString(ExeFolder()) + "help/index.html"; }
 
 TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
   setWindowTitle("Pintoola 1.0");
@@ -50,7 +51,7 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
 
   lbl1 = new TcyLabel(pnl4);
   lbl1->setGeometry(1, 8, 307, 16);
-  lbl1->SetCaption(QString::fromUtf8(kAddress));
+  lbl1->SetCaption("Pintoola help");
   lbl1->SetAlignment(taCenter);
   lbl1->SetTransparent(true);
   TFontSpec link;
@@ -67,7 +68,7 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
 
   // The address is the hint of both controls, but hints are not shown in this window.
   for (QWidget* w : {static_cast<QWidget*>(image2), static_cast<QWidget*>(lbl1)}) {
-    w->setProperty("hint", QString::fromUtf8(kAddress));
+    w->setProperty("hint", Address());
     w->installEventFilter(this);
   }
   connect(image2, &TImage::Click, this, &TAboutBox::image2Click);

@@ -14,9 +14,12 @@ class TAboutBox : public QDialog {
  public:
   explicit TAboutBox(QWidget* owner);
   int exec() override;
+  // The close box and Escape answer Cancel.
+  void reject() override { done(2); }
 
-  // The address the picture and the link label open (their hint).
-  static const char* const kAddress;
+  // The address the picture and the link label open (their hint): the help page beside the
+  // executable.
+  static QString Address();
 
   void image2Click();
   void lbl1Click();

@@ -13,6 +13,8 @@ class TForm5 : public QDialog {
  public:
   explicit TForm5(QWidget* owner);
   int exec() override;
+  // The close box and Escape answer Cancel.
+  void reject() override { done(2); }
 
   TCyPanel* cypnl1;
   TcyLabel* lbl1;

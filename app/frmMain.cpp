@@ -213,6 +213,14 @@ void TForm1::BuildControls() {
   for (const auto& [button, handler] : handlers) connect(button, &TcyBitBtn::clicked, this, handler);
   connect(btn12, &TcySpeedButton::clicked, this, &TForm1::btn12Click);
 
+  prepareCopy_ = new QTimer(this);
+  prepareCopy_->setSingleShot(true);
+  prepareCopy_->setInterval(0);
+  connect(prepareCopy_, &QTimer::timeout, this, [this] {
+    if (!PageEmpty()) PrepareNextCopy(image2->Picture());
+  });
+  connect(image2, &TImage::PageReplaced, prepareCopy_, qOverload<>(&QTimer::start));
+
   btn1->setFocus();
 }
 

@@ -34,6 +34,8 @@ class TForm4 : public QDialog {
   // The text as plain characters, line breaks included.
   QString SignatureText() const;
   int exec() override;
+  // The close box and Escape answer Cancel.
+  void reject() override { done(2); }
 
   TCyPanel* cypnl1;
   TSignatureEdit* edt1;

@@ -1,20 +1,51 @@
 #include "platform/Application.h"
 
+#include <QHelpEvent>
+#include <QProxyStyle>
+#include <QToolTip>
+#include <QWidget>
 #include <exception>
 #include <new>
 
+#include "platform/DrawSurface.h"
 #include "platform/MessageBox.h"
 
 namespace pintoola {
 
+namespace {
+
+// Hints appear after the pointer has rested for half a second.
+class HintStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_ToolTip_WakeUpDelay) return TApplication::kHintPause;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+}  // namespace
+
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Doodlo"));
-  setApplicationDisplayName(QString());
   setApplicationVersion(QStringLiteral("1.0.0.0"));
+  setStyle(new HintStyle);
+  QPalette tips = QToolTip::palette();
+  tips.setColor(QPalette::ToolTipBase, ToQColor(clInfoBk));
+  tips.setColor(QPalette::ToolTipText, ToQColor(clInfoText));
+  QToolTip::setPalette(tips);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {
+    if (event->type() == QEvent::ToolTip && receiver->isWidgetType()) {
+      auto* w = static_cast<QWidget*>(receiver);
+      if (!w->toolTip().isEmpty()) {
+        // Shown for a fixed time, however long the text; a new control's tip replaces it at once.
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), w->toolTip(), w, QRect(), kHintShowTime);
+        return true;
+      }
+    }
     return QApplication::notify(receiver, event);
   } catch (const std::bad_alloc&) {
     ShowErrorBox(QStringLiteral("Out of memory"));

@@ -10,6 +10,9 @@ class TApplication : public QApplication {
  public:
   TApplication(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
+
+  static constexpr int kHintPause = 500;     // ms the pointer rests before a hint shows
+  static constexpr int kHintShowTime = 2500;  // ms a hint stays up
 };
 
 }  // namespace pintoola

@@ -20,6 +20,21 @@ void CenterOver(QWidget* dialog, QWidget* owner) {
   dialog->move(frame.topLeft());
 }
 
-void OpenAddress(const char* address) { QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromUtf8(address))); }
+namespace {
+std::function<void(const char*)>& Opener() {
+  static std::function<void(const char*)> opener;
+  return opener;
+}
+}  // namespace
+
+void SetAddressOpener(std::function<void(const char*)> opener) { Opener() = std::move(opener); }
+
+void OpenAddress(const char* address) {
+  if (Opener()) {
+    Opener()(address);
+    return;
+  }
+  QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromUtf8(address)));
+}
 
 }  // namespace pintoola

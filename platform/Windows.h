@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 class QWidget;
 
 namespace pintoola {
@@ -6,7 +8,9 @@ namespace pintoola {
 // Centres a dialog over its owner window (over the screen when there is none).
 void CenterOver(QWidget* dialog, QWidget* owner);
 
-// The URL opener of the about box; tests replace it. The result is ignored by callers.
+// Opens a web address in the user's browser; failures are ignored.
 void OpenAddress(const char* address);
+// Replaces the browser (tests); nullptr restores it.
+void SetAddressOpener(std::function<void(const char*)> opener);
 
 }  // namespace pintoola

@@ -117,3 +117,16 @@ TEST(ApplicationNotify, AnExceptionLeavingAHandlerIsShownAndTheLoopGoesOn) {
 
 }  // namespace
 }  // namespace pintoola
+
+#include <QStyle>
+
+namespace pintoola {
+namespace {
+
+TEST(Hints, AppearAfterHalfASecond) {
+  EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
+  EXPECT_EQ(TApplication::kHintShowTime, 2500);
+}
+
+}  // namespace
+}  // namespace pintoola

@@ -1,0 +1,72 @@
+#include <QTest>
+#include <QTimer>
+
+#include "platform/Image.h"
+#include "platform/Panel.h"
+#include "platform/Windows.h"
+#include "styled/cyBitBtn.h"
+#include "styled/cyLabel.h"
+#include "styled/cyPanel.h"
+#include "tests/app/AppFixture.h"
+
+namespace pintoola::testing {
+namespace {
+
+class SmallWindows : public AppTest {
+ protected:
+  int Run(QDialog* dialog, std::function<void()> act) {
+    QTimer::singleShot(0, dialog, std::move(act));
+    return dialog->exec();
+  }
+};
+
+TEST_F(SmallWindows, SavedNoticeLooksTheSameEveryTimeAndClosesEitherWay) {
+  EXPECT_EQ(Form5->windowTitle(), "Project image");
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(Run(Form5, [] {
+                EXPECT_EQ(Form5->size(), QSize(381, 77));
+                EXPECT_EQ(Form5->lbl1->Caption(), "Project was successfully saved to the projects library");
+                EXPECT_EQ(Form5->btn1->geometry(), QRect(160, 40, 75, 25));
+                QTest::mouseClick(Form5->btn1, Qt::LeftButton);
+              }),
+              mrOk);
+  }
+  EXPECT_EQ(Run(Form5, [] { Form5->close(); }), mrCancel);
+  EXPECT_FALSE(Form5->isVisible());
+}
+
+TEST_F(SmallWindows, AboutBoxShowsItsPanelsAndOpensTheAddress) {
+  std::vector<std::string> opened;
+  SetAddressOpener([&](const char* a) { opened.emplace_back(a); });
+  const int result = Run(AboutBox, [this] {
+    EXPECT_EQ(AboutBox->size(), QSize(309, 291));
+    EXPECT_EQ(AboutBox->pnl1->geometry(), QRect(0, 0, 309, 27));
+    EXPECT_EQ(AboutBox->pnl1->Caption(), "Pintoola 1.0");
+    EXPECT_EQ(AboutBox->pnl2->geometry(), QRect(0, 27, 309, 30));
+    EXPECT_EQ(AboutBox->pnl2->Caption(), "Doodlo");
+    EXPECT_EQ(AboutBox->pnl4->geometry(), QRect(0, 291 - 65, 309, 65));
+    EXPECT_EQ(AboutBox->btn1->geometry(), QRect(117, 32, 75, 25));
+    QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+    QCoreApplication::sendEvent(AboutBox->image2, &enter);
+    EXPECT_EQ(AboutBox->image2->cursor().shape(), Qt::PointingHandCursor);
+    QCoreApplication::sendEvent(AboutBox->image2, &leave);
+    EXPECT_EQ(AboutBox->image2->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseClick(AboutBox->image2, Qt::LeftButton);
+    QTest::mouseClick(AboutBox->lbl1, Qt::LeftButton);
+    QTest::mouseClick(AboutBox->btn1, Qt::LeftButton);
+  });
+  SetAddressOpener(nullptr);
+  EXPECT_EQ(result, mrOk);
+  EXPECT_EQ(opened, std::vector<std::string>(2, "file://" + base + "help/index.html"));
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SmallWindows, AboutButtonShowsTheBoxAndChangesNothing) {
+  QTimer::singleShot(0, AboutBox, [] { AboutBox->done(mrOk); });
+  form->btn26Click();
+  EXPECT_TRUE(form->UndoHistory.Empty());
+  EXPECT_FALSE(AboutBox->isVisible());
+}
+
+}  // namespace
+}  // namespace pintoola::testing

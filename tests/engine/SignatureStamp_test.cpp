@@ -1,0 +1,87 @@
+#include "engine/SignatureStamp.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/RegionFill.h"
+
+namespace pintoola {
+namespace {
+
+// Each character is a 3 × 4 cell whose middle column is ink; records what it was asked for.
+class BlockRasterizer : public TextRasterizer {
+ public:
+  TextRaster Rasterize(const std::u32string& text, const PageFont& font, int pixelHeight) override {
+    lastFont = font;
+    lastHeight = pixelHeight;
+    TextRaster r;
+    r.width = 3 * static_cast<int>(text.size());
+    r.height = 4;
+    r.coverage.assign(static_cast<size_t>(r.width * r.height), 0);
+    for (int y = 0; y < 4; ++y)
+      for (size_t c = 0; c < text.size(); ++c) r.coverage[static_cast<size_t>(y * r.width) + 3 * c + 1] = 255;
+    return r;
+  }
+  PageFont lastFont;
+  int lastHeight = 0;
+};
+
+class Stamp : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    page.SetSize(10, 6, clWhite);
+    uint8_t* row = page.ScanLine(2);
+    for (int x = 0; x < 10; ++x) row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = 0;  // black line at y = 2
+    page.Canvas().font.color = clRed;
+  }
+  PageBitmap page;
+  BlockRasterizer raster;
+};
+
+TEST_F(Stamp, SolidBrushDrawsTextOnABoxOfTheBrushColour) {
+  page.Canvas().brushColor = clWhite;
+  DrawPageText(page, 1, 1, U"ab", raster, 96);
+  for (int x = 1; x < 7; ++x) {
+    const bool ink = (x - 1) % 3 == 1;
+    EXPECT_EQ(page.Pixels(x, 2), ink ? clRed : clWhite) << "the box covers the line at x = " << x;
+  }
+  EXPECT_EQ(page.Pixels(0, 2), clBlack);
+  EXPECT_EQ(page.Pixels(7, 2), clBlack);
+  EXPECT_EQ(page.Pixels(2, 5), clWhite);
+}
+
+TEST_F(Stamp, HatchedBrushDrawsOnlyTheGlyphs) {
+  FillRegion(page, 0, 0, clBlue, bsCross);  // leaves the canvas hatched
+  const TColor under = page.Pixels(3, 2);
+  DrawPageText(page, 1, 1, U"ab", raster, 96);
+  EXPECT_EQ(page.Pixels(2, 2), clRed);
+  EXPECT_EQ(page.Pixels(3, 2), under) << "between the letters the page shows";
+}
+
+TEST_F(Stamp, TextBeyondThePageIsCutOff) {
+  DrawPageText(page, 8, 4, U"abc", raster, 96);
+  EXPECT_EQ(page.Pixels(9, 5), clRed);
+  DrawPageText(page, -2, -3, U"a", raster, 96);
+  EXPECT_EQ(page.Pixels(0, 0), clWhite);
+  DrawPageText(page, 50, 50, U"a", raster, 96);  // wholly outside: nothing, no fault
+}
+
+TEST_F(Stamp, EmptyTextDrawsNothingButStillCountsAsDrawing) {
+  PageBitmap snapshot;
+  snapshot.Assign(&page);
+  int changes = 0;
+  page.SetOnChange([&] { ++changes; });
+  DrawPageText(page, 1, 1, U"", raster, 96);
+  EXPECT_EQ(changes, 1);
+  EXPECT_FALSE(page.SharesImageWith(snapshot));
+  for (int x = 0; x < 10; ++x) EXPECT_EQ(page.Pixels(x, 1), clWhite);
+}
+
+TEST(FontPixelHeight, PointsBecomePixelsAtTheScreenResolution) {
+  EXPECT_EQ(FontPixelHeight(8, 96), 11);
+  EXPECT_EQ(FontPixelHeight(12, 96), 16);
+  EXPECT_EQ(FontPixelHeight(10, 120), 17);
+  EXPECT_EQ(FontPixelHeight(9, 72), 9);
+}
+
+}  // namespace
+}  // namespace pintoola
