@@ -26,9 +26,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <cctype>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -180,8 +180,8 @@ void ExpectSamePixels(const PageBitmap& page, const Rgb8& theirs, int tolerance,
         same = same && std::abs(a - b) <= tolerance;
       }
       if (!same && reported++ < 5)
-        ADD_FAILURE() << what << ": pixel (" << x << ", " << y << ") is " << Hex(ours) << " here, " << Hex(other)
-                      << " in ImageMagick";
+        ADD_FAILURE() << what << ": pixel (" << x << ", " << y << ") is " << Hex(ours) << " here, "
+                      << Hex(other) << " in ImageMagick";
     }
   }
   EXPECT_EQ(reported, 0) << what << ": pixels that differ";
@@ -225,8 +225,10 @@ struct CrossCase {
 // Colours that change along both axes and a blue that is not a gradient at all, so a wrong row
 // order, a shifted column or a misread padding byte all show.
 std::vector<std::string> SourcePicture(int width, int height) {
-  return {"-size", std::to_string(width) + "x" + std::to_string(height), "xc:black", "-channel", "R",
-          "-fx",   "i/w",  "-channel", "G", "-fx", "j/h", "-channel", "B", "-fx", "(i*3+j*5)%11/10",
+  return {"-size",    std::to_string(width) + "x" + std::to_string(height), "xc:black",
+          "-channel", "R", "-fx", "i/w",
+          "-channel", "G", "-fx", "j/h",
+          "-channel", "B", "-fx", "(i*3+j*5)%11/10",
           "+channel"};
 }
 const std::vector<std::string> kAlpha = {"-alpha", "set", "-channel", "A", "-fx", "(i+2*j)%4/3", "+channel"};
@@ -269,8 +271,8 @@ class CrossReadTest : public ::testing::TestWithParam<CrossCase> {
 
   // Has ImageMagick write the case's file and checks it is the kind of file the case is about.
   std::vector<uint8_t> Written(const CrossCase& c, const std::string& file) {
-    const RunResult r =
-        Convert(Join(Join(SourcePicture(c.width, c.height), c.encoding), {std::string(c.format) + ":" + file}));
+    const RunResult r = Convert(
+        Join(Join(SourcePicture(c.width, c.height), c.encoding), {std::string(c.format) + ":" + file}));
     EXPECT_EQ(r.status, 0) << r.err;
     std::vector<uint8_t> bytes = ReadBytes(file);
     if (bytes.size() < 30) {
@@ -288,7 +290,8 @@ class CrossReadTest : public ::testing::TestWithParam<CrossCase> {
   }
 
   // Our page saved, then read by ImageMagick, must be the page.
-  void ExpectSavedReadBack(const PageBitmap& page, const std::string& file, int tolerance, const std::string& what) {
+  void ExpectSavedReadBack(const PageBitmap& page, const std::string& file, int tolerance,
+                           const std::string& what) {
     page.SaveToFile(file);
     ExpectSamePixels(page, ReadWithImageMagick(file), tolerance, what);
   }
@@ -343,7 +346,9 @@ TEST_P(CrossReadTest, EveryPixelAsImageMagickReadsItAndBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ImageMagick, CrossReadTest, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<CrossCase>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<CrossCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 class CrossReadHandMade : public ::testing::Test {
  protected:
@@ -359,7 +364,8 @@ class CrossReadHandMade : public ::testing::Test {
 std::vector<RGBQuad> SixteenColours() {
   std::vector<RGBQuad> t(16);
   for (int i = 0; i < 16; ++i)
-    t[i] = {static_cast<uint8_t>(i * 16 + 5), static_cast<uint8_t>(200 - i * 9), static_cast<uint8_t>(i * 37 + 40), 0};
+    t[i] = {static_cast<uint8_t>(i * 16 + 5), static_cast<uint8_t>(200 - i * 9),
+            static_cast<uint8_t>(i * 37 + 40), 0};
   return t;
 }
 
@@ -367,15 +373,15 @@ std::vector<RGBQuad> SixteenColours() {
 // absolute run of odd length with its padding, a delta, end of line and an early end of bitmap.
 TEST_F(CrossReadHandMade, RunLength4MatchesTheHandDecodingAndImageMagick) {
   const std::vector<uint8_t> stream = {
-      9, 0x12,                  // stream row 0 (the bottom row): 1 2 1 2 1 2 1 2 1
-      0, 0,                     // end of line
-      0, 5, 0x34, 0x56, 0x70, 0,  // absolute: 3 4 5 6 7, padded to a 16-bit boundary
-      2, 0xAB,                  // a b
-      0, 2, 1, 1,               // delta: right 1, up 1, to column 8 of stream row 2
-      1, 0xC0,                  // c
-      0, 0,                     // end of line
-      3, 0xDE,                  // stream row 3: d e d
-      0, 1,                     // end of bitmap: stream row 4 is never written
+      9, 0x12,                       // stream row 0 (the bottom row): 1 2 1 2 1 2 1 2 1
+      0, 0,                          // end of line
+      0, 5,    0x34, 0x56, 0x70, 0,  // absolute: 3 4 5 6 7, padded to a 16-bit boundary
+      2, 0xAB,                       // a b
+      0, 2,    1,    1,              // delta: right 1, up 1, to column 8 of stream row 2
+      1, 0xC0,                       // c
+      0, 0,                          // end of line
+      3, 0xDE,                       // stream row 3: d e d
+      0, 1,                          // end of bitmap: stream row 4 is never written
   };
   // Stream rows bottom-up; -1 marks a pixel the stream skips.
   const int kSkip = -1;
@@ -464,8 +470,8 @@ TEST_F(CrossReadHandMade, NarrowChannelsScaleToTheNearestValue) {
     const Rgb8 theirs = ReadWithImageMagick(file);
     ASSERT_EQ(theirs.width, values);
     for (int v = 0; v < values; ++v) {
-      SCOPED_TRACE("bits " + std::to_string(l.redBits) + std::to_string(l.greenBits) + std::to_string(l.blueBits) +
-                   ", value " + std::to_string(v));
+      SCOPED_TRACE("bits " + std::to_string(l.redBits) + std::to_string(l.greenBits) +
+                   std::to_string(l.blueBits) + ", value " + std::to_string(v));
       const TColor ours = page.Pixels(v, 0), other = theirs.At(v, 0);
       const int channel[3][3] = {{GetRValue(ours), GetRValue(other), rmax},
                                  {GetGValue(ours), GetGValue(other), gmax},

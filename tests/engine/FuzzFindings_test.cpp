@@ -70,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(Kept, FuzzFindingTest, ::testing::ValuesIn(kFindings),
                          [](const ::testing::TestParamInfo<Finding>& info) {
                            std::string name = info.param.file;
                            name = name.substr(0, name.rfind('.'));
-                           std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+                           std::replace_if(
+                               name.begin(), name.end(),
+                               [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
                            return name;
                          });
 
