@@ -5,7 +5,6 @@
 
 #include "art/Artwork.h"
 #include "platform/DrawSurface.h"
-#include "platform/TextStamp.h"
 #include "platform/Windows.h"
 #include "styled/cyBitBtn.h"
 #include "styled/cyPanel.h"
@@ -92,18 +91,7 @@ int TForm4::exec() {
   return QDialog::exec();
 }
 
-void TForm4::ApplyFontToBox(const FontChoice& font) {
-  QFont f(font.name);
-  f.setPixelSize(FontPixelHeight(font.size, ScreenPixelsPerInch()));
-  f.setBold(font.bold);
-  f.setItalic(font.italic);
-  f.setUnderline(font.underline);
-  f.setStrikeOut(font.strikeOut);
-  edt1->setFont(f);
-  QPalette pal = edt1->palette();
-  pal.setColor(QPalette::Text, ToQColor(font.color));
-  edt1->setPalette(pal);
-}
+void TForm4::ApplyFontToBox(const FontChoice& font) { ShowInFont(edt1, font, QPalette::Text); }
 
 void TForm4::btn3Click() {
   if (!ChooseFont(dlgFont1, this)) return;

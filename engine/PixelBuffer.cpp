@@ -13,10 +13,16 @@ namespace pintoola {
 namespace {
 constexpr size_t kHugePage = size_t{2} << 20;
 
+constexpr size_t kPage = 4096;
+
+// A mapping ends at the next small page: the tail after the last whole huge page stays in small
+// pages instead of costing up to 2 MiB more per buffer (an undo history keeps hundreds of them).
+size_t MappedSpan(size_t size) { return (size + kPage - 1) / kPage * kPage; }
+
 // Large buffers come straight from the kernel: already zero, 2 MiB aligned so that transparent
 // huge pages can back them, and returned to the system when freed.
 uint8_t* MapAligned(size_t size) {
-  const size_t rounded = (size + kHugePage - 1) / kHugePage * kHugePage;
+  const size_t rounded = MappedSpan(size);
   const size_t span = rounded + kHugePage;
   void* raw = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (raw == MAP_FAILED) throw std::bad_alloc();
@@ -28,7 +34,6 @@ uint8_t* MapAligned(size_t size) {
   madvise(reinterpret_cast<void*>(aligned), rounded, MADV_HUGEPAGE);
   return reinterpret_cast<uint8_t*>(aligned);
 }
-size_t MappedSpan(size_t size) { return (size + kHugePage - 1) / kHugePage * kHugePage; }
 
 // The one buffer readied by PrepareSpare: already faulted in, all zero.
 struct Spare {
@@ -71,7 +76,7 @@ void PixelBuffer::Free::operator()(uint8_t* p) const {
   if (mapped == 0) {
     std::free(p);
   } else {
-    munmap(p, (mapped + kHugePage - 1) / kHugePage * kHugePage);
+    munmap(p, MappedSpan(mapped));
   }
 }
 

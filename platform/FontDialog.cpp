@@ -12,7 +12,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "engine/SignatureStamp.h"
 #include "platform/DrawSurface.h"
+#include "platform/TextStamp.h"
 
 namespace pintoola {
 
@@ -103,19 +105,20 @@ FontChoice TFontDialog::Choice() const {
   return c;
 }
 
-void TFontDialog::UpdateSample() {
-  const FontChoice c = Choice();
-  QFont f(c.name);
-  f.setPointSize(c.size);
-  f.setBold(c.bold);
-  f.setItalic(c.italic);
-  f.setUnderline(c.underline);
-  f.setStrikeOut(c.strikeOut);
-  sample->setFont(f);
-  QPalette pal = sample->palette();
-  pal.setColor(QPalette::WindowText, ToQColor(c.color));
-  sample->setPalette(pal);
+void ShowInFont(QWidget* widget, const FontChoice& choice, QPalette::ColorRole textRole) {
+  QFont f(choice.name);
+  f.setPixelSize(FontPixelHeight(choice.size, ScreenPixelsPerInch()));
+  f.setBold(choice.bold);
+  f.setItalic(choice.italic);
+  f.setUnderline(choice.underline);
+  f.setStrikeOut(choice.strikeOut);
+  widget->setFont(f);
+  QPalette pal = widget->palette();
+  pal.setColor(textRole, ToQColor(choice.color));
+  widget->setPalette(pal);
 }
+
+void TFontDialog::UpdateSample() { ShowInFont(sample, Choice(), QPalette::WindowText); }
 
 bool ChooseFont(FontChoice& choice, QWidget* parent) {
   TFontDialog dialog(parent);

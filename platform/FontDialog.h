@@ -1,6 +1,7 @@
 #pragma once
 // The font chooser: family, size, style, effects and one of the sixteen standard colours.
 #include <QDialog>
+#include <QPalette>
 #include <QString>
 
 #include "core/Colors.h"
@@ -45,6 +46,9 @@ class TFontDialog : public QDialog {
  private:
   void UpdateSample();
 };
+
+// Gives a widget the chosen font, at the size the signature will have on the page, and colour.
+void ShowInFont(QWidget* widget, const FontChoice& choice, QPalette::ColorRole textRole);
 
 // Runs the chooser starting from `choice`; on OK stores the result there and returns true.
 bool ChooseFont(FontChoice& choice, QWidget* parent);
