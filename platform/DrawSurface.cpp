@@ -20,20 +20,20 @@ QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height(
 
 TRect FromQRect(const QRect& r) { return Bounds(r.x(), r.y(), r.width(), r.height()); }
 
-QFont ToQFont(const TFontSpec& spec) {
-  QFont f(spec.name);
-  if (spec.height < 0) {
-    f.setPixelSize(-spec.height);
-  } else if (spec.height > 0) {
+QFont ToQFont(const TFontSpec& font) {
+  QFont f(font.name);
+  if (font.height < 0) {
+    f.setPixelSize(-font.height);
+  } else if (font.height > 0) {
     // A cell height includes the internal leading; the character height is about 80 % of it.
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.height * 0.8))));
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.height * 0.8))));
   } else {
     f.setPixelSize(11);
   }
-  f.setBold(spec.bold);
-  f.setItalic(spec.italic);
-  f.setUnderline(spec.underline);
-  f.setStrikeOut(spec.strikeOut);
+  f.setBold(font.bold);
+  f.setItalic(font.italic);
+  f.setUnderline(font.underline);
+  f.setStrikeOut(font.strikeOut);
   f.setStyleStrategy(QFont::PreferAntialias);
   return f;
 }
