@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "core/Errors.h"
@@ -20,11 +21,19 @@ int MemoryFile() {
 
 // Saving replaces a file through a temporary beside it, so it needs a real folder.
 std::string SaveFolder() {
-  static const std::string folder = [] {
-    std::string tmpl = "/tmp/bmp-fuzz-XXXXXX";
-    return ::mkdtemp(tmpl.data()) ? tmpl : std::string();
+  // Plain arrays, so the clean-up at exit does not depend on destruction order.
+  static char folder[] = "/tmp/bmp-fuzz-XXXXXX";
+  static char file[sizeof folder + 9];
+  static const bool made = [] {
+    if (!::mkdtemp(folder)) return false;
+    std::snprintf(file, sizeof file, "%s/page.bmp", folder);
+    std::atexit([] {
+      ::unlink(file);
+      ::rmdir(folder);
+    });
+    return true;
   }();
-  return folder;
+  return made ? std::string(folder) : std::string();
 }
 
 // A bit-field picture whose red mask alone is 0 is saved with the default masks, as the file
