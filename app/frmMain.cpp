@@ -60,6 +60,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   pal.setColor(QPalette::Window, ToQColor(clBtnFace));
   setPalette(pal);
   resize(1122, 912);
+  PixelsPerInch = logicalDpiX();
   BuildControls();
   FormCreate();
 }
@@ -332,7 +333,7 @@ void TForm1::StampSignature(int x, int y) {
   f.underline = font.underline;
   f.strikeOut = font.strikeOut;
   page.Canvas().brushColor = page.Pixels(x, y);
-  StampText(page, x, y, Form4->SignatureText().toStdU32String(), ScreenPixelsPerInch());
+  StampText(page, x, y, Form4->SignatureText().toStdU32String(), PixelsPerInch);
 }
 
 void TForm1::ContrastImage(TImage* image, int aContrast) {
@@ -378,7 +379,7 @@ void TForm1::btn25Click() {
   if (PageEmpty()) return;
   if (!dlgPnt1) dlgPnt1 = std::make_unique<TPrinter>();
   if (!RunPrintDialog(*dlgPnt1, this)) return;
-  PrintPage(*dlgPnt1, image2->Picture(), logicalDpiX());
+  PrintPage(*dlgPnt1, image2->Picture(), PixelsPerInch);
 }
 
 void TForm1::btn13Click() {

@@ -74,6 +74,8 @@ class TForm1 : public QWidget {
   std::string CurrentPageFile;
   bool SignatureMode = false;
   TPictureArray UndoHistory;
+  // The screen's logical resolution when the window was made; printing scales from it.
+  int PixelsPerInch = 96;
 
   // Controls, named as the window names them.
   TPanel* pnl1;
