@@ -314,7 +314,9 @@ std::vector<uint8_t> BuildHeaders(const BitmapImage& img, size_t pixelBytes) {
   }
   const bool fields = img.compression == 3 && (img.depth == 16 || img.depth == 32);
   uint32_t red = img.redMask, green = img.greenMask, blue = img.blueMask;
-  if (fields && red == 0) {
+  // Defaults stand in only for masks that are all missing: a file with some masks set keeps them,
+  // so its colours read back as they were.
+  if (fields && (red | green | blue) == 0) {
     if (img.depth == 16) {
       red = 0xF800, green = 0x07E0, blue = 0x001F;
     } else {

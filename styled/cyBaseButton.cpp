@@ -29,6 +29,18 @@ TStateColors ComputeStateColors(TColor f, TColor t) {
   return c;
 }
 
+TcyGradientFace::TcyGradientFace(QWidget* owner) : owner_(owner) {
+  FDegrade.SetFromColor(clYellow);
+  FDegrade.SetToColor(clOrange);
+  FDegrade.SetSpeedPercent(90);
+  FStateColors = ComputeStateColors(FDegrade.FromColor(), FDegrade.ToColor());
+  FDegrade.OnChange = [this] {
+    FStateColors = ComputeStateColors(FDegrade.FromColor(), FDegrade.ToColor());
+    owner_->update();
+  };
+  FWallpaper.OnChange = [this] { owner_->update(); };
+}
+
 TFaceColors FaceColors(TButtonState state, bool mouseOver, const TcyGradient& degrade,
                        const TStateColors& colors, TDgradBalanceMode hotBalanceMode) {
   TFaceColors face;

@@ -37,6 +37,33 @@ struct TFaceColors {
 TFaceColors FaceColors(TButtonState state, bool mouseOver, const TcyGradient& degrade,
                        const TStateColors& colors, TDgradBalanceMode hotBalanceMode);
 
+// The gradient look both styled buttons own: Degrade with the state colours derived from it, the
+// wallpaper, and the balance mode of the hot face. A change repaints the owner.
+class TcyGradientFace {
+ public:
+  explicit TcyGradientFace(QWidget* owner);
+  TcyGradientFace(const TcyGradientFace&) = delete;
+  TcyGradientFace& operator=(const TcyGradientFace&) = delete;
+
+  TcyGradient& Degrade() { return FDegrade; }
+  TcyBgPicture& Wallpaper() { return FWallpaper; }
+  const TStateColors& StateColors() const { return FStateColors; }
+  TDgradBalanceMode HotBalanceMode() const { return FHotBalanceMode; }
+
+ protected:
+  TFaceColors FaceColorsFor(TButtonState state, bool hot) const {
+    return FaceColors(state, hot, FDegrade, FStateColors, FHotBalanceMode);
+  }
+
+  TcyGradient FDegrade;
+  TcyBgPicture FWallpaper;
+
+ private:
+  QWidget* owner_;
+  TStateColors FStateColors;
+  TDgradBalanceMode FHotBalanceMode = bmReverseFromColor;
+};
+
 // Gradient, wallpaper and both rings; rect ends inside the rings. With keepCorners the four corner
 // pixels of rect are left as the surface held them.
 void PaintFaceBackground(DrawSurface& canvas, TRect& rect, const TFaceColors& colors,

@@ -2,23 +2,11 @@
 
 namespace pintoola {
 
-TcyBitBtn::TcyBitBtn(QWidget* parent) : TcyBaseButton(parent) {
-  FDegrade.SetFromColor(clYellow);
-  FDegrade.SetToColor(clOrange);
-  FDegrade.SetSpeedPercent(90);
-  FDegrade.OnChange = [this] { UpdateStateColors(); };
-  FWallpaper.OnChange = [this] { update(); };
-  UpdateStateColors();
-}
-
-void TcyBitBtn::UpdateStateColors() {
-  FStateColors = ComputeStateColors(FDegrade.FromColor(), FDegrade.ToColor());
-  update();
-}
+TcyBitBtn::TcyBitBtn(QWidget* parent) : TcyBaseButton(parent), TcyGradientFace(this) {}
 
 void TcyBitBtn::PaintButton(DrawSurface& canvas, TButtonState state, bool mouseOver) {
   TRect rect = Bounds(0, 0, width(), height());
-  PaintFaceBackground(canvas, rect, FaceColors(state, mouseOver, FDegrade, FStateColors, FHotBalanceMode),
+  PaintFaceBackground(canvas, rect, FaceColorsFor(state, mouseOver),
                       FDegrade, FWallpaper, true);
   if (hasFocus()) canvas.DrawFocusRect(rect);
   PaintFaceContent(canvas, rect, Glyph(), NumGlyphs(), state, Caption(), Font(), CaptionSettings(), Margin());

@@ -5,26 +5,13 @@
 
 namespace pintoola {
 
-class TcyBitBtn : public TcyBaseButton {
+class TcyBitBtn : public TcyBaseButton, public TcyGradientFace {
   Q_OBJECT
  public:
   explicit TcyBitBtn(QWidget* parent = nullptr);
 
-  TcyGradient& Degrade() { return FDegrade; }
-  TcyBgPicture& Wallpaper() { return FWallpaper; }
-  const TStateColors& StateColors() const { return FStateColors; }
-  TDgradBalanceMode HotBalanceMode() const { return FHotBalanceMode; }
-
  protected:
   void PaintButton(DrawSurface& canvas, TButtonState state, bool mouseOver) override;
-
- private:
-  void UpdateStateColors();
-
-  TcyGradient FDegrade;
-  TStateColors FStateColors;
-  TDgradBalanceMode FHotBalanceMode = bmReverseFromColor;
-  TcyBgPicture FWallpaper;
 };
 
 }  // namespace pintoola

@@ -4,24 +4,12 @@
 
 namespace pintoola {
 
-TcySpeedButton::TcySpeedButton(QWidget* parent) : TcyBaseSpeedButton(parent) {
-  FDegrade.SetFromColor(clYellow);
-  FDegrade.SetToColor(clOrange);
-  FDegrade.SetSpeedPercent(90);
-  FDegrade.OnChange = [this] { UpdateStateColors(); };
-  FWallpaper.OnChange = [this] { update(); };
-  UpdateStateColors();
-}
-
-void TcySpeedButton::UpdateStateColors() {
-  FStateColors = ComputeStateColors(FDegrade.FromColor(), FDegrade.ToColor());
-  update();
-}
+TcySpeedButton::TcySpeedButton(QWidget* parent) : TcyBaseSpeedButton(parent), TcyGradientFace(this) {}
 
 void TcySpeedButton::PaintButton(DrawSurface& canvas, TButtonState state, bool mouseOver) {
   TRect rect = Bounds(0, 0, width(), height());
   const bool hotShown = mouseOver && FlatHotStyle() != hsHidden;
-  const TFaceColors colors = FaceColors(state, hotShown, FDegrade, FStateColors, FHotBalanceMode);
+  const TFaceColors colors = FaceColorsFor(state, hotShown);
   if (!Flat()) {
     PaintFaceBackground(canvas, rect, colors, FDegrade, FWallpaper, false);
   } else {

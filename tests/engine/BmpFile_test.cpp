@@ -14,7 +14,7 @@
 namespace pintoola {
 namespace {
 
-using test::BmpSpec;
+using test::BmpLayout;
 using test::MakeBmp;
 using test::MakeTable;
 using test::ReadBytes;
@@ -50,11 +50,11 @@ class BmpFileTest : public ::testing::Test {
 
 struct RoundTripCase {
   const char* name;
-  BmpSpec spec;
+  BmpLayout layout;
 };
 
-BmpSpec Spec(uint16_t depth, size_t tableSize = 0, uint32_t colorsUsed = 0) {
-  BmpSpec s;
+BmpLayout Layout(uint16_t depth, size_t tableSize = 0, uint32_t colorsUsed = 0) {
+  BmpLayout s;
   s.depth = depth;
   s.table = MakeTable(tableSize);
   s.colorsUsed = colorsUsed;
@@ -63,36 +63,36 @@ BmpSpec Spec(uint16_t depth, size_t tableSize = 0, uint32_t colorsUsed = 0) {
 
 std::vector<RoundTripCase> RoundTripCases() {
   std::vector<RoundTripCase> cases = {
-      {"depth1", Spec(1, 2, 2)},
-      {"depth4", Spec(4, 16, 16)},
-      {"depth8", Spec(8, 256, 256)},
-      {"depth8ShortTable", Spec(8, 5, 5)},
-      {"depth16", Spec(16)},
-      {"depth24", Spec(24)},
-      {"depth32", Spec(32)},
-      {"depth24Palette", Spec(24, 3, 3)},
+      {"depth1", Layout(1, 2, 2)},
+      {"depth4", Layout(4, 16, 16)},
+      {"depth8", Layout(8, 256, 256)},
+      {"depth8ShortTable", Layout(8, 5, 5)},
+      {"depth16", Layout(16)},
+      {"depth24", Layout(24)},
+      {"depth32", Layout(32)},
+      {"depth24Palette", Layout(24, 3, 3)},
   };
-  BmpSpec s = Spec(24);
+  BmpLayout s = Layout(24);
   s.height = -4;
   cases.push_back({"topDown24", s});
-  s = Spec(8, 256, 256);
+  s = Layout(8, 256, 256);
   s.height = -4;
   cases.push_back({"topDown8", s});
-  s = Spec(16);
+  s = Layout(16);
   s.compression = 3;
   s.masks = {0xF800, 0x07E0, 0x001F};
   cases.push_back({"bitFields16", s});
-  s = Spec(32);
+  s = Layout(32);
   s.compression = 3;
   s.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
   s.colorsImportant = 7;
   cases.push_back({"bitFields32", s});
-  s = Spec(32, 2, 2);
+  s = Layout(32, 2, 2);
   s.compression = 3;
   s.masks = {0xFF, 0xFF00, 0xFF0000};
   cases.push_back({"bitFields32Palette", s});
   for (uint16_t depth : {1, 4, 8, 24}) {
-    s = Spec(depth, depth <= 8 ? size_t{1} << depth : 0);
+    s = Layout(depth, depth <= 8 ? size_t{1} << depth : 0);
     s.headerSize = 12;
     cases.push_back({depth == 24 ? "core24" : depth == 8 ? "core8" : depth == 4 ? "core4" : "core1", s});
   }
@@ -102,21 +102,21 @@ std::vector<RoundTripCase> RoundTripCases() {
 TEST_F(BmpFileTest, UnchangedPictureIsWrittenBackByteForByte) {
   for (const RoundTripCase& c : RoundTripCases()) {
     SCOPED_TRACE(c.name);
-    const std::vector<uint8_t> file = MakeBmp(c.spec);
+    const std::vector<uint8_t> file = MakeBmp(c.layout);
     PageBitmap page;
     Load(page, file);
     ASSERT_FALSE(page.Empty());
     EXPECT_EQ(page.Width(), 5);
     EXPECT_EQ(page.Height(), 4);
-    EXPECT_EQ(page.Depth(), c.spec.depth);
-    EXPECT_EQ(page.Stride(), RowBytes(5, c.spec.depth));
+    EXPECT_EQ(page.Depth(), c.layout.depth);
+    EXPECT_EQ(page.Stride(), RowBytes(5, c.layout.depth));
     EXPECT_FALSE(page.HasLoadedFileBytes());
     EXPECT_EQ(Save(page), file);
   }
 }
 
 TEST_F(BmpFileTest, WriteComputesSizesAndDropsTrailingBytes) {
-  BmpSpec s = Spec(24);
+  BmpLayout s = Layout(24);
   std::vector<uint8_t> file = MakeBmp(s);
   std::vector<uint8_t> expected = file;
   // Nonsense size fields, a pixel offset that is not consulted, and bytes after the rows.
@@ -132,14 +132,14 @@ TEST_F(BmpFileTest, WriteComputesSizesAndDropsTrailingBytes) {
 }
 
 TEST_F(BmpFileTest, LongerHeaderIsWrittenAsFortyBytesWithItsMasks) {
-  BmpSpec v4 = Spec(16);
+  BmpLayout v4 = Layout(16);
   v4.headerSize = 108;
   v4.compression = 3;
   v4.masks = {0xF800, 0x07E0, 0x001F};
   v4.width = 2;
   v4.height = 1;
   v4.pixels = {0x00, 0xF8, 0xE0, 0x07};
-  BmpSpec plain = v4;
+  BmpLayout plain = v4;
   plain.headerSize = 40;
   PageBitmap page;
   Load(page, MakeBmp(v4));
@@ -152,7 +152,7 @@ TEST_F(BmpFileTest, LongerHeaderIsWrittenAsFortyBytesWithItsMasks) {
 TEST_F(BmpFileTest, MissingMasksGetDefaultsOnWrite) {
   for (uint16_t depth : {16, 32}) {
     SCOPED_TRACE(depth);
-    BmpSpec s = Spec(depth);
+    BmpLayout s = Layout(depth);
     s.compression = 3;
     s.masks = {0, 0, 0};
     PageBitmap page;
@@ -164,7 +164,7 @@ TEST_F(BmpFileTest, MissingMasksGetDefaultsOnWrite) {
 }
 
 TEST_F(BmpFileTest, CoreHeaderTableIsReadAsTriples) {
-  BmpSpec s = Spec(8, 256);
+  BmpLayout s = Layout(8, 256);
   s.headerSize = 12;
   s.width = 3;
   s.height = 1;
@@ -234,7 +234,7 @@ TEST_F(BmpFileTest, PixelsReadTheColourOfEachDepth) {
   };
   for (const PixelCase& c : cases) {
     SCOPED_TRACE(c.name);
-    BmpSpec s = Spec(c.depth, c.tableSize);
+    BmpLayout s = Layout(c.depth, c.tableSize);
     s.width = 2;
     s.height = 1;
     s.compression = c.compression;
@@ -255,7 +255,7 @@ TEST_F(BmpFileTest, PixelsReadTheColourOfEachDepth) {
 
 TEST_F(BmpFileTest, PixelsOutsideThePictureAreMinusOne) {
   PageBitmap page;
-  Load(page, MakeBmp(Spec(24)));
+  Load(page, MakeBmp(Layout(24)));
   for (auto [x, y] : {std::pair{5, 0}, {-1, 0}, {0, 4}, {0, -1}, {INT_MIN, INT_MAX}})
     EXPECT_EQ(page.Pixels(x, y), -1) << x << "," << y;
   EXPECT_NE(page.Pixels(4, 3), -1);
@@ -264,7 +264,7 @@ TEST_F(BmpFileTest, PixelsOutsideThePictureAreMinusOne) {
 TEST_F(BmpFileTest, RowOrderIsKeptAndScanLineZeroIsTheTop) {
   for (int height : {4, -4}) {
     SCOPED_TRACE(height);
-    BmpSpec s = Spec(24);
+    BmpLayout s = Layout(24);
     s.height = height;
     const std::vector<uint8_t> file = MakeBmp(s);
     PageBitmap page;
@@ -280,7 +280,7 @@ TEST_F(BmpFileTest, RowOrderIsKeptAndScanLineZeroIsTheTop) {
 }
 
 TEST_F(BmpFileTest, ShortFileKeepsMissingRowsBlack) {
-  BmpSpec s = Spec(24);
+  BmpLayout s = Layout(24);
   const std::vector<uint8_t> full = MakeBmp(s);
   const int stride = RowBytes(5, 24);
   // Two stored rows and a piece of the third.
@@ -298,7 +298,7 @@ TEST_F(BmpFileTest, ShortFileKeepsMissingRowsBlack) {
 
 TEST_F(BmpFileTest, ZeroByteFileMakesThePageEmptyAndEmptyPageWritesNothing) {
   PageBitmap page;
-  Load(page, MakeBmp(Spec(24)));
+  Load(page, MakeBmp(Layout(24)));
   page.Canvas().brushColor = clRed;
   int changes = 0;
   page.SetOnChange([&] { ++changes; });
@@ -327,7 +327,7 @@ std::vector<uint8_t> Cut(std::vector<uint8_t> v, size_t n) {
 
 // A valid 24-bit file whose header-size field says `size`.
 std::vector<uint8_t> WithHeaderSize(uint32_t size) {
-  std::vector<uint8_t> v = MakeBmp(Spec(24));
+  std::vector<uint8_t> v = MakeBmp(Layout(24));
   for (int i = 0; i < 4; ++i) v[14 + i] = static_cast<uint8_t>(size >> (8 * i));
   return v;
 }
@@ -336,20 +336,20 @@ std::vector<ErrorCase> ErrorCases() {
   const char* notValid = "Bitmap image is not valid";
   const char* readError = "Stream read error";
   auto with = [](auto change) {
-    BmpSpec s = Spec(24);
+    BmpLayout s = Layout(24);
     change(s);
     return MakeBmp(s);
   };
-  std::vector<uint8_t> notBm = MakeBmp(Spec(24));
+  std::vector<uint8_t> notBm = MakeBmp(Layout(24));
   notBm[0] = 'B';
   notBm[1] = 'A';
   std::vector<ErrorCase> cases = {
       {"fiveBytes", {'B', 'M', 0, 0, 0}, readError},
-      {"thirteenBytes", Cut(MakeBmp(Spec(24)), 13), readError},
+      {"thirteenBytes", Cut(MakeBmp(Layout(24)), 13), readError},
       {"notBM", notBm, notValid},
-      {"endsAfterFileHeader", Cut(MakeBmp(Spec(24)), 14), notValid},
-      {"endsInsideHeaderSize", Cut(MakeBmp(Spec(24)), 16), notValid},
-      {"endsInsideInfoHeader", Cut(MakeBmp(Spec(24)), 40), notValid},
+      {"endsAfterFileHeader", Cut(MakeBmp(Layout(24)), 14), notValid},
+      {"endsInsideHeaderSize", Cut(MakeBmp(Layout(24)), 16), notValid},
+      {"endsInsideInfoHeader", Cut(MakeBmp(Layout(24)), 40), notValid},
       {"headerLargerThanFile", WithHeaderSize(4000), notValid},
       {"headerOneByteTooLarge", WithHeaderSize(40 + 16 * 4 + 1), notValid},
       {"headerSize13", WithHeaderSize(13), notValid},
@@ -357,40 +357,40 @@ std::vector<ErrorCase> ErrorCases() {
       {"headerSize8", WithHeaderSize(8), notValid},
       {"headerSize0", WithHeaderSize(0), notValid},
       {"headerSizeHuge", WithHeaderSize(0xFFFFFFF0u), notValid},
-      {"planes2", with([](BmpSpec& s) { s.planes = 2; }), notValid},
-      {"planes0", with([](BmpSpec& s) { s.planes = 0; }), notValid},
-      {"depth0", with([](BmpSpec& s) { s.depth = 0; }), notValid},
-      {"depth2", with([](BmpSpec& s) { s.depth = 2; }), notValid},
-      {"depth64", with([](BmpSpec& s) { s.depth = 64; }), notValid},
-      {"width0", with([](BmpSpec& s) { s.width = 0; }), notValid},
-      {"widthNegative", with([](BmpSpec& s) { s.width = -5; s.noPixels = true; }), notValid},
-      {"height0", with([](BmpSpec& s) { s.height = 0; }), notValid},
-      {"heightMin", with([](BmpSpec& s) { s.height = INT_MIN; s.noPixels = true; }), notValid},
-      {"over1GiB", with([](BmpSpec& s) { s.width = 20000; s.height = 20000; s.noPixels = true; }), notValid},
+      {"planes2", with([](BmpLayout& s) { s.planes = 2; }), notValid},
+      {"planes0", with([](BmpLayout& s) { s.planes = 0; }), notValid},
+      {"depth0", with([](BmpLayout& s) { s.depth = 0; }), notValid},
+      {"depth2", with([](BmpLayout& s) { s.depth = 2; }), notValid},
+      {"depth64", with([](BmpLayout& s) { s.depth = 64; }), notValid},
+      {"width0", with([](BmpLayout& s) { s.width = 0; }), notValid},
+      {"widthNegative", with([](BmpLayout& s) { s.width = -5; s.noPixels = true; }), notValid},
+      {"height0", with([](BmpLayout& s) { s.height = 0; }), notValid},
+      {"heightMin", with([](BmpLayout& s) { s.height = INT_MIN; s.noPixels = true; }), notValid},
+      {"over1GiB", with([](BmpLayout& s) { s.width = 20000; s.height = 20000; s.noPixels = true; }), notValid},
       {"overflowingStorage",
-       with([](BmpSpec& s) { s.width = INT_MAX; s.height = INT_MAX; s.depth = 32; s.noPixels = true; }), notValid},
+       with([](BmpLayout& s) { s.width = INT_MAX; s.height = INT_MAX; s.depth = 32; s.noPixels = true; }), notValid},
       {"overflowingTopDown",
-       with([](BmpSpec& s) { s.width = INT_MAX; s.height = -INT_MAX; s.noPixels = true; }), notValid},
-      {"colorsUsed257", with([](BmpSpec& s) { s.depth = 8; s.colorsUsed = 257; }), notValid},
-      {"colorsUsedHuge", with([](BmpSpec& s) { s.colorsUsed = 0xFFFFFFFFu; }), notValid},
-      {"bitFieldsAt24", with([](BmpSpec& s) { s.compression = 3; }), notValid},
-      {"bitFieldsAt8", with([](BmpSpec& s) { s.depth = 8; s.compression = 3; s.table = MakeTable(256); }),
+       with([](BmpLayout& s) { s.width = INT_MAX; s.height = -INT_MAX; s.noPixels = true; }), notValid},
+      {"colorsUsed257", with([](BmpLayout& s) { s.depth = 8; s.colorsUsed = 257; }), notValid},
+      {"colorsUsedHuge", with([](BmpLayout& s) { s.colorsUsed = 0xFFFFFFFFu; }), notValid},
+      {"bitFieldsAt24", with([](BmpLayout& s) { s.compression = 3; }), notValid},
+      {"bitFieldsAt8", with([](BmpLayout& s) { s.depth = 8; s.compression = 3; s.table = MakeTable(256); }),
        notValid},
-      {"rle8At4", with([](BmpSpec& s) { s.depth = 4; s.compression = 1; s.table = MakeTable(16); }), notValid},
-      {"rle4At8", with([](BmpSpec& s) { s.depth = 8; s.compression = 2; s.table = MakeTable(256); }), notValid},
-      {"compression6", with([](BmpSpec& s) { s.compression = 6; }), notValid},
-      {"compression99", with([](BmpSpec& s) { s.compression = 99; }), notValid},
-      {"pngWithoutDecoder", with([](BmpSpec& s) { s.compression = 5; s.depth = 0; }), notValid},
+      {"rle8At4", with([](BmpLayout& s) { s.depth = 4; s.compression = 1; s.table = MakeTable(16); }), notValid},
+      {"rle4At8", with([](BmpLayout& s) { s.depth = 8; s.compression = 2; s.table = MakeTable(256); }), notValid},
+      {"compression6", with([](BmpLayout& s) { s.compression = 6; }), notValid},
+      {"compression99", with([](BmpLayout& s) { s.compression = 99; }), notValid},
+      {"pngWithoutDecoder", with([](BmpLayout& s) { s.compression = 5; s.depth = 0; }), notValid},
       {"endsInsideColourTable",
-       Cut(with([](BmpSpec& s) { s.depth = 8; s.table = MakeTable(256); }), 54 + 4 * 100 + 2), readError},
+       Cut(with([](BmpLayout& s) { s.depth = 8; s.table = MakeTable(256); }), 54 + 4 * 100 + 2), readError},
       {"endsInsideCoreTable",
-       Cut(with([](BmpSpec& s) { s.headerSize = 12; s.depth = 4; s.table = MakeTable(16); }), 26 + 3 * 15 + 1),
+       Cut(with([](BmpLayout& s) { s.headerSize = 12; s.depth = 4; s.table = MakeTable(16); }), 26 + 3 * 15 + 1),
        readError},
       {"endsInsideMasks",
-       Cut(with([](BmpSpec& s) { s.depth = 16; s.compression = 3; s.masks = {0xF800, 0x7E0, 0x1F}; }), 54 + 6),
+       Cut(with([](BmpLayout& s) { s.depth = 16; s.compression = 3; s.masks = {0xF800, 0x7E0, 0x1F}; }), 54 + 6),
        readError},
   };
-  BmpSpec core = Spec(24);
+  BmpLayout core = Layout(24);
   core.headerSize = 12;
   cases.push_back({"coreEndsInsideHeader", Cut(MakeBmp(core), 14 + 8), notValid});
   core.width = 0;
@@ -423,7 +423,7 @@ void ExpectFailureLeavesPage(PageBitmap& page, const std::function<void()>& load
 
 TEST_F(BmpFileTest, DamagedFilesFailWithTheirTextAndLeaveThePage) {
   PageBitmap page;
-  BmpSpec good = Spec(8, 256);
+  BmpLayout good = Layout(8, 256);
   Load(page, MakeBmp(good), "good.bmp");
   for (const ErrorCase& c : ErrorCases()) {
     SCOPED_TRACE(c.name);
@@ -433,7 +433,7 @@ TEST_F(BmpFileTest, DamagedFilesFailWithTheirTextAndLeaveThePage) {
 }
 
 TEST_F(BmpFileTest, FailedLoadKeepsRunLengthFileBytes) {
-  BmpSpec s = Spec(8, 16, 16);
+  BmpLayout s = Layout(8, 16, 16);
   s.compression = 1;
   s.pixels = {5, 1, 0, 1};
   PageBitmap page;
@@ -445,7 +445,7 @@ TEST_F(BmpFileTest, FailedLoadKeepsRunLengthFileBytes) {
 
 TEST_F(BmpFileTest, UnopenableFilesNameTheFullPathAndTheReason) {
   PageBitmap page;
-  Load(page, MakeBmp(Spec(24)));
+  Load(page, MakeBmp(Layout(24)));
   const std::string missing = dir_.File("missing.bmp");
   ExpectFailureLeavesPage(page, [&] { page.LoadFromFile(missing); },
                           "Cannot open file \"" + missing + "\". No such file or directory");
@@ -485,7 +485,7 @@ class DecoderTest : public BmpFileTest {
 };
 
 TEST_F(DecoderTest, EmbeddedStreamIsDecodedByThePortAndKeptForWriteBack) {
-  BmpSpec s = Spec(0);
+  BmpLayout s = Layout(0);
   s.compression = 4;
   s.width = 2;
   s.height = 1;
@@ -507,10 +507,10 @@ TEST_F(DecoderTest, EmbeddedStreamIsDecodedByThePortAndKeptForWriteBack) {
 }
 
 TEST_F(DecoderTest, PortFailuresReportTheirCodeOrNotValid) {
-  BmpSpec s = Spec(24);
+  BmpLayout s = Layout(24);
   s.compression = 5;
   PageBitmap page;
-  Load(page, MakeBmp(Spec(24)), "good.bmp");
+  Load(page, MakeBmp(Layout(24)), "good.bmp");
   WriteBytes(dir_.File("png.bmp"), MakeBmp(s));
   const auto load = [&] { page.LoadFromFile(dir_.File("png.bmp")); };
   decoder_.code = 5;
@@ -569,7 +569,7 @@ std::vector<RleCase> RleCases() {
 TEST_F(BmpFileTest, RunLengthStreamsDecodeInsideTheImage) {
   for (const RleCase& c : RleCases()) {
     SCOPED_TRACE(c.name);
-    BmpSpec s = Spec(c.compression == 1 ? 8 : 4, 16, 16);
+    BmpLayout s = Layout(c.compression == 1 ? 8 : 4, 16, 16);
     s.compression = c.compression;
     s.width = c.width;
     s.height = c.height;
@@ -589,7 +589,7 @@ TEST_F(BmpFileTest, RunLengthStreamsDecodeInsideTheImage) {
 
 TEST_F(BmpFileTest, RunLengthStreamWithoutImageSizeRunsToTheEnd) {
   // Longer than the raw rows would be: a run of one pixel per pair, nine pairs on a 3x1 image.
-  BmpSpec s = Spec(8, 16, 16);
+  BmpLayout s = Layout(8, 16, 16);
   s.compression = 1;
   s.width = 3;
   s.height = 1;
@@ -604,7 +604,7 @@ TEST_F(BmpFileTest, RunLengthStreamWithoutImageSizeRunsToTheEnd) {
 TEST_F(BmpFileTest, UnchangedRunLengthFileIsWrittenBackAndAChangeDropsIt) {
   for (uint32_t compression : {1u, 2u}) {
     SCOPED_TRACE(compression);
-    BmpSpec s = Spec(compression == 1 ? 8 : 4, 16, 16);
+    BmpLayout s = Layout(compression == 1 ? 8 : 4, 16, 16);
     s.compression = compression;
     s.width = 3;
     s.height = 2;
@@ -632,7 +632,7 @@ TEST_F(BmpFileTest, UnchangedRunLengthFileIsWrittenBackAndAChangeDropsIt) {
 // ---- Writing ----
 
 TEST_F(BmpFileTest, ChangedPalettePictureWritesAgreeingCounts) {
-  BmpSpec s = Spec(8, 5, 5);
+  BmpLayout s = Layout(8, 5, 5);
   s.colorsImportant = 3;
   PageBitmap page;
   Load(page, MakeBmp(s));
@@ -653,7 +653,7 @@ TEST_F(BmpFileTest, SavedPageHasTheDocumentedLayout) {
   PageBitmap page;
   page.SetSize(5, 3, RGB(10, 20, 30));
   const std::vector<uint8_t> out = Save(page);
-  BmpSpec s;
+  BmpLayout s;
   s.width = 5;
   s.height = 3;
   s.xPels = s.yPels = 0;
@@ -714,6 +714,42 @@ TEST_F(BmpFileTest, FailedWriteLeavesTheExistingFileAndNoTemporary) {
   EXPECT_EQ(error, "Stream write error");
   EXPECT_EQ(ReadBytes(target), old);
   EXPECT_EQ(dir_.Names(), std::vector<std::string>{"page.bmp"});
+}
+
+}  // namespace
+}  // namespace pintoola
+
+namespace pintoola {
+namespace {
+
+// Defaults stand in for bit-field masks only when all three are missing; a file with some masks
+// set must read back with the same colours after a save.
+TEST(BmpBitFields, PartlyZeroMasksSurviveASave) {
+  const char* dir = std::getenv("TMPDIR");
+  const std::string path = std::string(dir && *dir ? dir : "/tmp") + "/pintoola-partial-masks.bmp";
+  PageBitmap page;
+  auto img = std::make_shared<BitmapImage>();
+  img->width = 3;
+  img->height = 1;
+  img->depth = 16;
+  img->compression = 3;
+  img->redMask = 0;
+  img->greenMask = 0x07E0;
+  img->blueMask = 0x001F;
+  img->stride = BitmapImage::StrideFor(3, 16);
+  img->pixels = PixelBuffer(static_cast<size_t>(img->stride), true);
+  const uint16_t values[] = {0xFFFF, 0x07E0, 0x001F};
+  for (int x = 0; x < 3; ++x) {
+    img->pixels.data()[2 * x] = static_cast<uint8_t>(values[x] & 0xFF);
+    img->pixels.data()[2 * x + 1] = static_cast<uint8_t>(values[x] >> 8);
+  }
+  page.SetImage(img);
+  page.SaveToFile(path);
+  PageBitmap again;
+  again.LoadFromFile(path);
+  std::remove(path.c_str());
+  for (int x = 0; x < 3; ++x) EXPECT_EQ(again.Pixels(x, 0), page.Pixels(x, 0)) << x;
+  EXPECT_EQ(page.Pixels(0, 0), RGB(0, 255, 255));
 }
 
 }  // namespace

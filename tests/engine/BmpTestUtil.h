@@ -14,7 +14,7 @@
 
 namespace pintoola::test {
 
-struct BmpSpec {
+struct BmpLayout {
   uint32_t headerSize = 40;  // 12 for a core header; above 40 the extra bytes hold the masks then zeros
   int32_t width = 5;
   int32_t height = 4;  // negative: top-down
@@ -43,7 +43,7 @@ inline std::vector<uint8_t> PatternBytes(size_t n, unsigned seed = 11) {
   return v;
 }
 
-inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
+inline std::vector<uint8_t> MakeBmp(const BmpLayout& s) {
   std::vector<uint8_t> pixels = s.pixels;
   if (pixels.empty() && !s.noPixels) {
     const int rows = s.height < 0 ? -s.height : s.height;

@@ -393,20 +393,20 @@ TEST_F(CrossReadHandMade, RunLength4MatchesTheHandDecodingAndImageMagick) {
       {1, 2, 1, 2, 1, 2, 1, 2, 1},
   };
   const std::vector<RGBQuad> table = SixteenColours();
-  test::BmpSpec spec;
-  spec.width = 9;
-  spec.height = 5;
-  spec.depth = 4;
-  spec.compression = 2;
-  spec.colorsUsed = 16;
-  spec.table = table;
+  test::BmpLayout layout;
+  layout.width = 9;
+  layout.height = 5;
+  layout.depth = 4;
+  layout.compression = 2;
+  layout.colorsUsed = 16;
+  layout.table = table;
   // ImageMagick refuses a run-length file shorter than the picture would be uncompressed, so
   // zeros follow the stream; the header's image size says where the stream ends.
-  spec.pixels = stream;
-  spec.pixels.resize(stream.size() + 64, 0);
-  spec.imageSize = static_cast<int64_t>(stream.size());
+  layout.pixels = stream;
+  layout.pixels.resize(stream.size() + 64, 0);
+  layout.imageSize = static_cast<int64_t>(stream.size());
   const std::string file = dir_.File("rle4.bmp");
-  WriteBytes(file, test::MakeBmp(spec));
+  WriteBytes(file, test::MakeBmp(layout));
 
   PageBitmap page;
   page.LoadFromFile(file);
@@ -454,16 +454,16 @@ TEST_F(CrossReadHandMade, NarrowChannelsScaleToTheNearestValue) {
       row.push_back(static_cast<uint8_t>(pixel));
       row.push_back(static_cast<uint8_t>(pixel >> 8));
     }
-    test::BmpSpec spec;
-    spec.width = values;
-    spec.height = 1;
-    spec.depth = 16;
-    spec.compression = 3;
-    spec.masks = l.masks;
-    spec.pixels = row;
-    spec.pixels.resize(static_cast<size_t>(test::RowBytes(values, 16)), 0);
+    test::BmpLayout layout;
+    layout.width = values;
+    layout.height = 1;
+    layout.depth = 16;
+    layout.compression = 3;
+    layout.masks = l.masks;
+    layout.pixels = row;
+    layout.pixels.resize(static_cast<size_t>(test::RowBytes(values, 16)), 0);
     const std::string file = dir_.File("narrow.bmp");
-    WriteBytes(file, test::MakeBmp(spec));
+    WriteBytes(file, test::MakeBmp(layout));
 
     PageBitmap page;
     page.LoadFromFile(file);

@@ -7,7 +7,7 @@
 namespace pintoola {
 namespace {
 
-using test::BmpSpec;
+using test::BmpLayout;
 using test::MakeBmp;
 using test::MakeTable;
 using test::ScratchDir;
@@ -86,7 +86,7 @@ TEST(PageBitmapTest, AssignSharesUntilEitherSideChanges) {
 
 TEST(PageBitmapTest, ScanLineUnsharesDropsFileBytesAndCounts) {
   ScratchDir dir;
-  BmpSpec s;
+  BmpLayout s;
   s.depth = 8;
   s.table = MakeTable(16);
   s.colorsUsed = 16;
@@ -127,7 +127,7 @@ TEST(PageBitmapTest, AssignNoneEmptiesAndSignals) {
 
 TEST(PageBitmapTest, DrawingAPalettePageLeavesItsSnapshotAtItsDepth) {
   ScratchDir dir;
-  BmpSpec s;
+  BmpLayout s;
   s.depth = 4;
   s.table = MakeTable(16);
   s.width = 3;

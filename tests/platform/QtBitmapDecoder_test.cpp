@@ -11,7 +11,7 @@
 namespace pintoola {
 namespace {
 
-using test::BmpSpec;
+using test::BmpLayout;
 using test::MakeBmp;
 
 std::vector<uint8_t> Encoded(const QImage& image, const char* format) {
@@ -48,7 +48,7 @@ class QtBitmapDecoderTest : public ::testing::Test {
 };
 
 TEST_F(QtBitmapDecoderTest, PngInsideABitmapKeepsEveryPixelAndItsFile) {
-  BmpSpec s;
+  BmpLayout s;
   s.depth = 0;
   s.compression = 5;
   s.width = 3;
@@ -72,7 +72,7 @@ TEST_F(QtBitmapDecoderTest, PngInsideABitmapKeepsEveryPixelAndItsFile) {
 TEST_F(QtBitmapDecoderTest, JpegInsideABitmapDecodesToItsSize) {
   QImage grey(8, 8, QImage::Format_RGB32);
   grey.fill(qRgb(128, 128, 128));
-  BmpSpec s;
+  BmpLayout s;
   s.depth = 24;
   s.compression = 4;
   s.width = 8;
@@ -89,7 +89,7 @@ TEST_F(QtBitmapDecoderTest, JpegInsideABitmapDecodesToItsSize) {
 }
 
 TEST_F(QtBitmapDecoderTest, DataThatIsNotTheAnnouncedFormatIsNotValid) {
-  BmpSpec s;
+  BmpLayout s;
   s.compression = 5;
   s.pixels = Encoded(Sample(), "JPEG");  // announced PNG, holds JPEG
   PageBitmap page;
