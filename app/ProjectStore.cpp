@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <string_view>
 
@@ -48,7 +49,9 @@ std::string SaveProject(const PageBitmap& page, const std::string& prefix, const
   std::string name = NextFreeFileName(prefix, extension, true);
   const auto slash = prefix.find_last_of('/');
   const std::string folder = slash == std::string::npos ? std::string() : prefix.substr(0, slash + 1);
-  const std::string temp = folder + ".saving-" + std::to_string(getpid()) + extension;
+  // Hidden (the libraries skip it) and unique to this save, also between threads of one process.
+  static std::atomic<unsigned> serial{0};
+  const std::string temp = folder + ".saving-" + std::to_string(getpid()) + "-" + std::to_string(++serial) + extension;
   try {
     page.SaveToFile(temp);
   } catch (const EPintoolaError& e) {

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <fstream>
+#include <set>
 
 #include "app/ProjectStore.h"
 #include "engine/RegionFill.h"
@@ -176,6 +177,96 @@ TEST_F(Commands, OpeningFromTheLibrarySetsTheFileBeforeReading) {
   form->CurrentPageFile = "kept";
   form->btn1Click();
   EXPECT_EQ(form->CurrentPageFile, "kept");
+}
+
+}  // namespace
+}  // namespace pintoola::testing
+
+#include <thread>
+
+namespace pintoola::testing {
+namespace {
+
+TEST(ProjectStore, SavesRacingFromTwoWritersNeverLoseAProject) {
+  QTemporaryDir dir;
+  const std::string prefix = dir.path().toStdString() + "/Sketcha";
+  constexpr int kEach = 25;
+  auto writer = [&](TColor colour, std::vector<std::string>& names) {
+    PageBitmap page;
+    page.SetSize(64, 48, colour);
+    for (int i = 0; i < kEach; ++i) names.push_back(SaveProject(page, prefix, ".bmp"));
+  };
+  std::vector<std::string> red, blue;
+  std::thread a(writer, clRed, std::ref(red));
+  std::thread b(writer, clBlue, std::ref(blue));
+  a.join();
+  b.join();
+  std::set<std::string> all(red.begin(), red.end());
+  all.insert(blue.begin(), blue.end());
+  EXPECT_EQ(all.size(), 2u * kEach) << "no name was handed out twice";
+  // Every project holds exactly what its writer saved: none was overwritten by the other.
+  for (const auto& [names, colour] : {std::pair{&red, clRed}, std::pair{&blue, clBlue}})
+    for (const std::string& name : *names) {
+      PageBitmap saved;
+      saved.LoadFromFile(name);
+      ASSERT_EQ(saved.Width(), 64) << name;
+      EXPECT_EQ(saved.Pixels(63, 47), colour) << name;
+    }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2 * kEach) << "no temporary file left";
+}
+
+TEST_F(Commands, SecondStyleButtonInSignatureModeKeepsTheMode) {
+  form->btn12Click();
+  form->btn6Click();
+  EXPECT_TRUE(form->SignatureMode);
+  EXPECT_EQ(form->SelectedBrushStyle, bsHorizontal);
+}
+
+TEST_F(Commands, OpeningAnotherPageKeepsTheHistory) {
+  LoadPage("a.bmp", 5, 4, Stripes);
+  form->UndoHistory.PushUndo(Page());
+  FillRegion(Page(), 1, 1, clRed, bsSolid);
+  WriteBmp(base + "images/b.bmp", 7, 2, Stripes);
+  QTimer::singleShot(0, Form2, [this] {
+    Form2->jvthmbvw1->SetSelected(1);
+    Form2->done(mrOk);
+  });
+  form->btn1Click();
+  EXPECT_EQ(Page().Width(), 7);
+  EXPECT_EQ(form->UndoHistory.Count(), 1u);
+  form->btn20Click();
+  EXPECT_EQ(Page().Width(), 5) << "undo brings the previous page back";
+  EXPECT_EQ(form->CurrentPageFile, base + "images/b.bmp");
+}
+
+TEST_F(Commands, LibraryConfirmedWithNothingSelectedReportsTheEmptyName) {
+  QTimer::singleShot(0, Form3, [] { Form3->done(mrOk); });
+  try {
+    form->btn4Click();
+    FAIL() << "an empty projects library gives no file to open";
+  } catch (const EPintoolaError& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("Cannot open file \"\". ", 0), 0u) << e.what();
+  }
+  EXPECT_TRUE(form->CurrentPageFile.empty());
+}
+
+TEST_F(Commands, OpenedProjectIsWhatResetReloads) {
+  LoadPage("page.bmp", 5, 4, Stripes);
+  CountNotices();
+  form->btn24Click();
+  QTimer::singleShot(0, Form3, [] { Form3->done(mrOk); });
+  form->btn4Click();
+  EXPECT_EQ(form->CurrentPageFile, base + "Projects/Sketcha1.bmp");
+  Page().BeginDraw()->Row(0)[0] = 0x55;
+  form->btn22Click();
+  EXPECT_EQ(Page().Pixels(0, 0), clBlack);
+}
+
+TEST_F(Commands, YesToTheExitQuestionClosesTheWindow) {
+  form->show();
+  answer = mrYes;
+  EXPECT_TRUE(form->close());
+  EXPECT_FALSE(form->isVisible());
 }
 
 }  // namespace

@@ -213,3 +213,81 @@ TEST_F(PageInteraction, StyleButtonsSetTheStyleOnlyAndTheNextChoicePaintsTheSwat
 
 }  // namespace
 }  // namespace pintoola::testing
+
+#include "palette/CnColorGrid.h"
+#include "palette/CnGridLayout.h"
+
+namespace pintoola::testing {
+namespace {
+
+// Clicks the palette cell that shows `colour` and returns false when no cell does.
+bool ClickPaletteColour(TCnColorGrid* grid, TColor colour) {
+  const int cells = grid->ColCount() * grid->RowCount();
+  for (int i = 0; i < cells; ++i) {
+    if (grid->CellColor(i) != colour) continue;
+    const TRect r = CellRect(grid->Metrics(), i % grid->ColCount(), i / grid->ColCount());
+    const QPoint centre = grid->ClientRect().topLeft() + QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    QTest::mouseClick(grid, Qt::LeftButton, {}, centre);
+    return true;
+  }
+  return false;
+}
+
+TEST_F(PageInteraction, PaletteChoicesShowTheirNumberAndPaintTheSwatch) {
+  const std::pair<TColor, const char*> choices[] = {{clRed, "255"}, {clBlue, "16711680"}, {clWhite, "16777215"}};
+  for (const auto& [colour, label] : choices) {
+    ASSERT_TRUE(ClickPaletteColour(form->cnclrgrd1, colour));
+    EXPECT_EQ(form->SelectedColor, colour);
+    EXPECT_EQ(form->lbl1->Caption(), label);
+    EXPECT_EQ(form->image3->Picture().Pixels(50, 20), colour);
+  }
+}
+
+TEST_F(PageInteraction, HatchedChoicesPileUpInTheSwatchUntilASolidOne) {
+  form->btn6Click();  // horizontal lines
+  ASSERT_TRUE(ClickPaletteColour(form->cnclrgrd1, clRed));
+  PageBitmap& swatch = form->image3->Picture();
+  EXPECT_EQ(swatch.Pixels(3, 7), clRed);
+  EXPECT_EQ(swatch.Pixels(3, 6), clWhite) << "between the lines the new swatch is white";
+  form->btn7Click();  // vertical lines over the horizontal ones
+  ASSERT_TRUE(ClickPaletteColour(form->cnclrgrd1, clBlue));
+  EXPECT_EQ(swatch.Pixels(7, 3), clBlue);
+  EXPECT_EQ(swatch.Pixels(3, 7), clRed) << "the earlier lines stay";
+  form->btn3Click();
+  ASSERT_TRUE(ClickPaletteColour(form->cnclrgrd1, clLime));
+  for (const auto& [x, y] : {std::pair{3, 7}, std::pair{7, 3}, std::pair{3, 3}}) EXPECT_EQ(swatch.Pixels(x, y), clLime);
+}
+
+TEST_F(PageInteraction, SignatureBoxComesAndGoesWithTheBrushStyleOfThePageObject) {
+  // White with a black line at x = 12 that the signature's box, when there is one, covers.
+  WriteBmp(base + "images/wide.bmp", 200, 40, [](int x, int) { return x == 12 ? clBlack : clWhite; });
+  Page().LoadFromFile(base + "images/wide.bmp");
+  Form4->edt1->setPlainText("Zoe");
+  Form4->dlgFont1.color = clRed;
+  auto sign = [&] {
+    form->btn12Click();
+    AnswerDialog(Form4, mrOk);
+    Click(5, 5);
+  };
+  auto blackOnTheLine = [&] {
+    int n = 0;
+    for (int y = 5; y < 12; ++y) n += Page().Pixels(12, y) == clBlack;
+    return n;
+  };
+  // After a hatched fill the text has no box: the line shows between the letters.
+  form->SelectedColor = clBlue;
+  form->btn2Click();
+  Click(1, 1);
+  sign();
+  EXPECT_GT(blackOnTheLine(), 0);
+  // Undo the signature and the fill: the restored page object starts with a solid brush again.
+  form->btn20Click();
+  form->btn20Click();
+  ASSERT_EQ(blackOnTheLine(), 7);
+  sign();
+  EXPECT_EQ(blackOnTheLine(), 0) << "the box in the clicked pixel's white covers the line";
+  EXPECT_FALSE(form->SignatureMode);
+}
+
+}  // namespace
+}  // namespace pintoola::testing

@@ -67,3 +67,66 @@ TEST_F(PdfPrinting, ARefusedStartReportsNotPrintingAtTheEnd) {
 
 }  // namespace
 }  // namespace pintoola
+
+#include <QImage>
+#include <QProcess>
+
+namespace pintoola {
+namespace {
+
+// Prints a 40 × 30 red page through a PDF printer of the given resolution with no margins and
+// renders the sheet back at 100 dots per inch.
+QImage PrintAndRender(int printerDpi, const QString& folder) {
+  TPrinter printer;
+  printer.Device().setOutputFormat(QPrinter::PdfFormat);
+  printer.Device().setResolution(printerDpi);
+  printer.Device().setPageMargins(QMarginsF(0, 0, 0, 0));
+  printer.Device().setOutputFileName(folder + "/sheet.pdf");
+  PageBitmap page;
+  page.SetSize(40, 30, clRed);
+  PrintPage(printer, page, 96);
+  if (QProcess::execute("pdftoppm", {"-r", "100", "-png", "-singlefile", folder + "/sheet.pdf", folder + "/sheet"}) != 0)
+    return QImage();
+  return QImage(folder + "/sheet.png");
+}
+
+// The red block's extent, or an empty rect on a blank sheet.
+QRect RedArea(const QImage& sheet) {
+  QRect area;
+  for (int y = 0; y < sheet.height(); ++y)
+    for (int x = 0; x < sheet.width(); ++x) {
+      const QColor c = sheet.pixelColor(x, y);
+      if (c.red() > 200 && c.green() < 60 && c.blue() < 60) area |= QRect(x, y, 1, 1);
+    }
+  return area;
+}
+
+TEST(PrintedSheet, LandsAtTheTopLeftEnlargedByTheWholeNumberScale) {
+  if (QProcess::execute("sh", {"-c", "command -v pdftoppm >/dev/null"}) != 0) GTEST_SKIP() << "pdftoppm is missing";
+  struct Case {
+    int dpi;
+    QRect expected;  // at 100 dpi: 40 × 30 pixels × scale dots ÷ printer dpi
+  } cases[] = {
+      {600, QRect(0, 0, 40, 30)},   // scale 6: 240 × 180 dots, 0.4 × 0.3 inch
+      {300, QRect(0, 0, 40, 30)},   // scale 3: the same size on paper
+      {1200, QRect(0, 0, 40, 30)},  // scale 12
+      {144, QRect(0, 0, 28, 21)},   // scale 1: 40 dots at 144 dpi is 0.28 inch
+      {72, QRect()},                // scale 0: a blank sheet, no error
+  };
+  for (const Case& c : cases) {
+    QTemporaryDir dir;
+    const QImage sheet = PrintAndRender(c.dpi, dir.path());
+    ASSERT_FALSE(sheet.isNull()) << c.dpi;
+    const QRect red = RedArea(sheet);
+    if (c.expected.isEmpty()) {
+      EXPECT_TRUE(red.isEmpty()) << c.dpi;
+      continue;
+    }
+    EXPECT_LE(std::abs(red.left() - c.expected.left()) + std::abs(red.top() - c.expected.top()), 1) << c.dpi;
+    EXPECT_NEAR(red.width(), c.expected.width(), 1) << c.dpi;
+    EXPECT_NEAR(red.height(), c.expected.height(), 1) << c.dpi;
+  }
+}
+
+}  // namespace
+}  // namespace pintoola
