@@ -49,11 +49,17 @@ void TImage::PageChanged() {
 
 const QImage& TImage::DisplayedImage() const {
   if (stale_) {
-    shown_ = page_ ? ToQImage(*page_) : QImage();
+    // Only what the control can show: a page larger than the view is cut at its edges.
+    if (page_ && page_->Image())
+      ToQImage(*page_->Image(), size(), shown_);
+    else
+      shown_ = QImage();
     stale_ = false;
   }
   return shown_;
 }
+
+void TImage::resizeEvent(QResizeEvent*) { stale_ = true; }
 
 void TImage::paintEvent(QPaintEvent*) {
   QPainter painter(this);

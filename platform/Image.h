@@ -35,7 +35,7 @@ class TImage : public QWidget {
   void SetProportional(bool proportional) { proportional_ = proportional; }
   void SetCenter(bool center) { center_ = center; }
 
-  // What is on screen (the page converted when it last changed); for tests.
+  // What is on screen: the visible part of the page, converted after it last changed.
   const QImage& DisplayedImage() const;
 
  signals:
@@ -49,6 +49,7 @@ class TImage : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
