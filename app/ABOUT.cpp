@@ -50,6 +50,7 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
   pnl3->ChildLayout()->Add(image2, TAlign::alClient);
 
   lbl1 = new TcyLabel(pnl4);
+  lbl1->SetAutoSize(false);
   lbl1->setGeometry(1, 8, 307, 16);
   lbl1->SetCaption("Pintoola help");
   lbl1->SetAlignment(taCenter);
