@@ -1,5 +1,8 @@
 #include "app/ProjectAddFrm.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+
 #include "platform/AlignLayout.h"
 #include "platform/DrawSurface.h"
 #include "platform/Windows.h"
@@ -14,7 +17,6 @@ TForm5* Form5 = nullptr;
 TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   setWindowTitle("Project image");
   setFont(ToQFont(TFontSpec{}));
-  resize(381, 77);
   auto* layout = new AlignLayout(this);
   cypnl1 = new TCyPanel(this);
   cypnl1->Degrade().SetFromColor(clAqua);
@@ -41,7 +43,12 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   btn1->Degrade().SetFromColor(clYellow);
   btn1->Degrade().SetToColor(clOrange);
   btn1->Degrade().SetSpeedPercent(90);
-  btn1->setGeometry(160, 40, 75, 25);
+  // Designed as 381 × 77 for Tahoma; where the substitute font sets the message wider, the notice
+  // grows to show all of it, its button staying in the middle.
+  const int textWidth = QFontMetrics(ToQFont(font)).horizontalAdvance(lbl1->Caption()) + 2 + 8;
+  const int width = std::max(381, textWidth);
+  resize(width, 77);
+  btn1->setGeometry(160 + (width - 381) / 2, 40, 75, 25);
 }
 
 int TForm5::exec() {

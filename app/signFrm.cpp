@@ -52,6 +52,8 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   cypnl1 = new TCyPanel(this);
   cypnl1->resize(295, 89);
   cypnl1->SetCaption("Enter your signature:");
+  cypnl1->SetAlignment(taLeftJustify);
+  cypnl1->SetLayout(tlTop);
   cypnl1->Degrade().SetFromColor(clYellow);
   cypnl1->Degrade().SetToColor(clOrange);
   layout->Add(cypnl1, TAlign::alTop);
