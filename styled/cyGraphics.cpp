@@ -162,7 +162,8 @@ TGradientPlan GradientSteps(const TRect& rect, TColor fromColor, TColor toColor,
   }
 
   if (concentric) {
-    auto edge = [balance](int oe, int ce) { return oe + RoundHalfEvenDiv(balance * (ce - oe), 100); };
+    // The edge itself is rounded, not the inset: from an odd edge a half lands on the even side.
+    auto edge = [balance](int oe, int ce) { return RoundHalfEvenDiv(100 * oe + balance * (ce - oe), 100); };
     const TRect g =
         Rect(edge(o.Left, c.Left), edge(o.Top, c.Top), edge(o.Right, c.Right), edge(o.Bottom, c.Bottom));
     AppendPlan(plan, ConcentricBands(o, p1From, shape, g, b1, p1To));

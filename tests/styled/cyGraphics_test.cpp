@@ -233,6 +233,34 @@ TEST(GradientSteps, ConcentricSplitMeetsAtTheBalanceShape) {
   EXPECT_EQ(plan.back(), (TGradientStep{Rect(10, 10, 10, 10), clWhite, false}));
 }
 
+TEST(GradientSteps, MeetingShapeRoundsTheWholeEdgeHalvesToEven) {
+  // Each edge of G is O + balance% of the way to C, the sum rounded: from an odd edge a half step
+  // lands on the even neighbour, not wherever rounding the inset alone would put it.
+  const struct {
+    TDgradOrientation orientation;
+    TRect rect;
+    int balance;
+    TRect meeting;
+  } cases[] = {
+      {dgdRectangle, Rect(0, 0, 20, 20), 25, Rect(2, 2, 18, 18)},  // even edges: 2.5 → 2, 17.5 → 18
+      {dgdRectangle, Rect(1, 1, 22, 22), 25, Rect(4, 4, 20, 20)},  // 3.5 → 4, 19.5 → 20
+      {dgdRectangle, Rect(1, 1, 22, 22), 75, Rect(8, 8, 14, 14)},  // 8.5 → 8, 14.5 → 14
+      // O = (0, -5, 21, 16) around C = (10, 5, 11, 6): -2.5 → -2, 18.5 → 18, 13.5 → 14.
+      {dgdRadial, Rect(0, 0, 21, 11), 25, Rect(2, -2, 18, 14)},
+  };
+  for (const auto& c : cases) {
+    const TGradientPlan plan =
+        GradientSteps(c.rect, clWhite, clBlack, c.orientation, c.balance, bmReverseFromColor, 255, 100);
+    // Part 2 starts on G in ToColor; no other step is black.
+    const auto start = std::find_if(plan.begin(), plan.end(),
+                                    [](const TGradientStep& s) { return s.color == clBlack; });
+    ASSERT_NE(start, plan.end()) << int(c.orientation) << " " << c.balance;
+    EXPECT_EQ(start->rect, c.meeting) << int(c.orientation) << " " << c.balance;
+    ASSERT_NE(start, plan.begin());
+    EXPECT_EQ(std::prev(start)->rect, c.meeting) << "part 1 ends on G";
+  }
+}
+
 TEST(ConcentricBands, StepsAndColours) {
   const TGradientPlan plan =
       ConcentricBands(Rect(0, 0, 10, 10), clBlack, shRectangle, Rect(4, 4, 6, 6), 255, clWhite);
