@@ -326,17 +326,22 @@ void TJvThumbView::Scan(const std::string& path) {
     EmptyList();
   } else {
     // Restores the running flag and the cursor on every way out, an error included.
+    // The hourglass is the view's own: the rest of the program keeps its cursor.
     struct ScanGuard {
       TJvThumbView* view;
-      TCursor saved;
+      QCursor saved;
+      bool own;
       ~ScanGuard() {
         view->FFilling = false;
-        SetScreenCursor(saved);
+        if (own)
+          view->setCursor(saved);
+        else
+          view->unsetCursor();
       }
-    } guard{this, ScreenCursor()};
+    } guard{this, cursor(), testAttribute(Qt::WA_SetCursor)};
     FFilling = true;
     const int64_t start = FClock();
-    bool hourglass = guard.saved == crHourGlass;
+    bool hourglass = guard.saved.shape() == Qt::WaitCursor;
 
     ListFolderFiles(path);
     const std::vector<std::string> work = FSorted ? FFileListSorted : FFileList;
@@ -351,7 +356,7 @@ void TJvThumbView::Scan(const std::string& path) {
       // The tile just made takes the path (the list's order need not be the listing's).
       if (t) t->SetFileName(work[i]);
       if (!hourglass && FClock() - start > 1000) {
-        SetScreenCursor(crHourGlass);
+        SetControlCursor(this, crHourGlass);
         hourglass = true;
       }
     }

@@ -374,15 +374,22 @@ TEST_F(ThumbViewTest, HourglassAfterOneSecondAndCursorRestored) {
   TJvThumbView& v = View();
   int64_t now = 0;
   v.SetClock([&] { return now; });
-  std::vector<TCursor> seen;
+  std::vector<Qt::CursorShape> seen;
+  std::vector<TCursor> screen;
   v.OnScanProgress = [&](int, bool&) {
-    seen.push_back(ScreenCursor());
+    seen.push_back(v.cursor().shape());
+    screen.push_back(ScreenCursor());
     now += 600;
   };
+  SetControlCursor(&v, crCross);
   ASSERT_EQ(ScreenCursor(), crDefault);
   Scan(v);
-  // 600 ms after the first file, 1200 after the second: the hourglass shows from the third on.
-  EXPECT_EQ(seen, (std::vector<TCursor>{crDefault, crDefault, crHourGlass, crHourGlass}));
+  // 600 ms after the first file, 1200 after the second: the hourglass shows from the third on, over
+  // the view only; afterwards the view has its own cursor back.
+  EXPECT_EQ(seen, (std::vector<Qt::CursorShape>{Qt::CrossCursor, Qt::CrossCursor, Qt::WaitCursor,
+                                                Qt::WaitCursor}));
+  EXPECT_EQ(screen, std::vector<TCursor>(4, crDefault)) << "the rest of the program keeps its cursor";
+  EXPECT_EQ(v.cursor().shape(), Qt::CrossCursor);
   EXPECT_EQ(ScreenCursor(), crDefault);
   EXPECT_FALSE(v.Filling());
 }
@@ -396,6 +403,7 @@ TEST_F(ThumbViewTest, ErrorDuringAScanRestoresCursorAndRunningFlag) {
     if (position == 3) throw std::runtime_error("stop");
   };
   EXPECT_THROW(v.SetDirectory(Dir()), std::runtime_error);
+  EXPECT_EQ(v.cursor().shape(), Qt::ArrowCursor);
   EXPECT_EQ(ScreenCursor(), crDefault);
   EXPECT_FALSE(v.Filling());
   v.OnScanProgress = nullptr;
