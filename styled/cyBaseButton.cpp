@@ -358,7 +358,7 @@ TcyBaseButton::~TcyBaseButton() = default;
 
 void TcyBaseButton::SetGlyph(const QImage& glyph, int numGlyphs) {
   FPicGlyph = glyph;
-  FNumGlyphs = std::clamp(numGlyphs, 1, 4);
+  if (numGlyphs > 0) FNumGlyphs = std::clamp(numGlyphs, 1, 4);
   update();
 }
 

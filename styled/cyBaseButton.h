@@ -114,8 +114,9 @@ class TcyBaseButton : public QWidget {
   explicit TcyBaseButton(QWidget* parent = nullptr);
   ~TcyBaseButton() override;
 
-  // The glyph picture (GlyphX) and the number of cells it holds side by side (1…4).
-  void SetGlyph(const QImage& glyph, int numGlyphs = 1);
+  // The glyph picture (GlyphX) and the number of cells it holds side by side (1…4); without a
+  // count the cells stay as NumGlyphs says.
+  void SetGlyph(const QImage& glyph, int numGlyphs = 0);
   const QImage& Glyph() const { return FPicGlyph; }
   void SetNumGlyphs(int value);
   int NumGlyphs() const { return FNumGlyphs; }

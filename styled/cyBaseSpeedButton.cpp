@@ -12,7 +12,7 @@ TcyBaseSpeedButton::TcyBaseSpeedButton(QWidget* parent) : QWidget(parent) {
 
 void TcyBaseSpeedButton::SetGlyph(const QImage& glyph, int numGlyphs) {
   FPicGlyph = glyph;
-  FNumGlyphs = std::clamp(numGlyphs, 1, 4);
+  if (numGlyphs > 0) FNumGlyphs = std::clamp(numGlyphs, 1, 4);
   update();
 }
 

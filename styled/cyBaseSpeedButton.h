@@ -18,7 +18,8 @@ class TcyBaseSpeedButton : public QWidget {
  public:
   explicit TcyBaseSpeedButton(QWidget* parent = nullptr);
 
-  void SetGlyph(const QImage& glyph, int numGlyphs = 1);
+  // Without a count the cells stay as NumGlyphs says.
+  void SetGlyph(const QImage& glyph, int numGlyphs = 0);
   const QImage& Glyph() const { return FPicGlyph; }
   void SetNumGlyphs(int value);
   int NumGlyphs() const { return FNumGlyphs; }

@@ -204,6 +204,30 @@ TEST(TcyBitBtn, DialogOkGlyphAndCaptionPlacement) {
   EXPECT_EQ(Pixel(Render(button), x, 12), RGB(0, 255, 0));  // disabled: cell 1
 }
 
+TEST(GlyphX, ANewPictureKeepsTheNumberOfCells) {
+  // A two-cell picture given after the kind's own: disabled, only the second cell shows.
+  const auto cellsShown = [](QWidget& button) {
+    button.setEnabled(false);
+    const QImage image = Render(button);
+    const auto exactly = [](TColor c) { return [c](const QColor& q) { return FromQColor(q) == c; }; };
+    return std::pair{!testing::BoxOf(image, exactly(clRed)).isEmpty(),
+                     !testing::BoxOf(image, exactly(RGB(0, 255, 0))).isEmpty()};
+  };
+  QWidget window;
+  TcyBitBtn push(&window);
+  push.resize(75, 43);
+  push.SetKind(bkOK);
+  push.SetGlyph(DialogGlyph());
+  EXPECT_EQ(push.NumGlyphs(), 2);
+  EXPECT_EQ(cellsShown(push), std::pair(false, true));
+  TcySpeedButton speed(&window);
+  speed.resize(40, 30);
+  speed.SetNumGlyphs(2);
+  speed.SetGlyph(DialogGlyph());
+  EXPECT_EQ(speed.NumGlyphs(), 2);
+  EXPECT_EQ(cellsShown(speed), std::pair(false, true));
+}
+
 TEST(TcyBitBtn, KindsSetCaptionResultAndRole) {
   const struct {
     TBitBtnKind kind;
