@@ -95,8 +95,6 @@ TPoint RotatedTextOrigin(const TRect& rect, int w, int h, TTextLayout layout, TA
 // One line of text in the canvas's current (turned) font.
 void TextOutRotated(DrawSurface& canvas, const QString& text, const TRect& rect, TTextLayout layout,
                     TAlignment alignment, TCaptionOrientation orientation);
-// Removes accelerator marks: "&&" stays one "&", a single "&" disappears.
-QString StripAccelChars(const QString& caption);
 
 // ---- background picture -----------------------------------------------------------------------
 
