@@ -55,6 +55,15 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
   Put16(out, v >> 16);
 }
 
+// The 14-byte file header: signature, file size, reserved, pixel offset after `area` header bytes.
+void PutFileHeader(std::vector<uint8_t>& out, size_t area, size_t pixelBytes) {
+  out.push_back('B');
+  out.push_back('M');
+  Put32(out, static_cast<uint32_t>(kFileHeaderSize + area + pixelBytes));
+  Put32(out, 0);
+  Put32(out, static_cast<uint32_t>(kFileHeaderSize + area));
+}
+
 class Fd {
  public:
   explicit Fd(int fd) : fd_(fd) {}
@@ -288,11 +297,7 @@ std::vector<uint8_t> BuildHeaders(const BitmapImage& img, size_t pixelBytes) {
     const size_t entries = img.depth <= 8 ? size_t{1} << img.depth : 0;
     const size_t area = kCoreHeaderSize + 3 * entries;
     out.reserve(kFileHeaderSize + area);
-    out.push_back('B');
-    out.push_back('M');
-    Put32(out, static_cast<uint32_t>(kFileHeaderSize + area + pixelBytes));
-    Put32(out, 0);
-    Put32(out, static_cast<uint32_t>(kFileHeaderSize + area));
+    PutFileHeader(out, area, pixelBytes);
     Put32(out, kCoreHeaderSize);
     Put16(out, static_cast<uint32_t>(img.width));
     Put16(out, static_cast<uint32_t>(img.height));
@@ -325,11 +330,7 @@ std::vector<uint8_t> BuildHeaders(const BitmapImage& img, size_t pixelBytes) {
   }
   const size_t area = kInfoHeaderSize + (fields ? 12 : 0) + 4 * entries;
   out.reserve(kFileHeaderSize + area);
-  out.push_back('B');
-  out.push_back('M');
-  Put32(out, static_cast<uint32_t>(kFileHeaderSize + area + pixelBytes));
-  Put32(out, 0);
-  Put32(out, static_cast<uint32_t>(kFileHeaderSize + area));
+  PutFileHeader(out, area, pixelBytes);
   Put32(out, kInfoHeaderSize);
   Put32(out, static_cast<uint32_t>(img.width));
   Put32(out, static_cast<uint32_t>(img.topDown ? -img.height : img.height));
