@@ -214,14 +214,6 @@ void TForm1::BuildControls() {
   for (const auto& [button, handler] : handlers) connect(button, &TcyBitBtn::clicked, this, handler);
   connect(btn12, &TcySpeedButton::clicked, this, &TForm1::btn12Click);
 
-  prepareCopy_ = new QTimer(this);
-  prepareCopy_->setSingleShot(true);
-  prepareCopy_->setInterval(0);
-  connect(prepareCopy_, &QTimer::timeout, this, [this] {
-    if (!PageEmpty()) PrepareNextCopy(image2->Picture());
-  });
-  connect(image2, &TImage::PageReplaced, prepareCopy_, qOverload<>(&QTimer::start));
-
   btn1->setFocus();
 }
 
@@ -278,6 +270,7 @@ void TForm1::setTheSelectedColor() {
   swatch.Canvas().brushColor = SelectedColor;
   swatch.Canvas().brushStyle = SelectedBrushStyle;
   BitmapImage* img = swatch.BeginDraw();
+  swatch.WillChangeAll();
   FillRect(*img, Rect(0, 0, img->width, img->height), RealizeBrush(SelectedColor, SelectedBrushStyle));
   swatch.Changed();
 }

@@ -2,7 +2,6 @@
 // The main window: toolbar, palette column, page view and fill-style column, with the window state
 // every command reads and writes.
 #include <QDialog>
-#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -112,10 +111,6 @@ class TForm1 : public QWidget {
   bool PageEmpty() const;
   void EndSignatureMode();
   void StampSignature(int x, int y);
-
-  // Readies the memory of the page's next private copy once the event loop is idle, so the next
-  // click copies instead of faulting in fresh pages.
-  QTimer* prepareCopy_;
 };
 
 // The six windows of the run, created once in this order by main().

@@ -433,7 +433,7 @@ void PageBitmap::LoadFromFile(const std::string& path) {
   Loaded loaded;
   if (st.st_size > 0) loaded = ReadBmp(file.get(), static_cast<uint64_t>(st.st_size));
   // A zero-byte file leaves both empty: the page becomes empty.
-  image_ = std::move(loaded.image);
+  image_ = ImageRef(std::move(loaded.image));
   fileBytes_ = std::move(loaded.fileBytes);
   Changed();
 }
@@ -447,7 +447,7 @@ void PageBitmap::SaveToFile(const std::string& path) const {
     WriteFileAtomically(path, nullptr, 0, nullptr, 0);
     return;
   }
-  const BitmapImage& img = *image_;
+  const BitmapImage& img = image_.Read();
   const size_t pixelBytes = static_cast<size_t>(img.stride) * static_cast<size_t>(img.height);
   if (img.pixels.size() < pixelBytes) StreamWriteError();
   const std::vector<uint8_t> head = BuildHeaders(img, pixelBytes);

@@ -91,19 +91,15 @@ void ContrastImage(PageBitmap& page, int aContrast) {
   // Rows 1 and 0 must both exist before anything is touched: a one-row page stays shared and as
   // it was.
   if (page.Height() < 2) throw EPintoolaError("Error");
-  if (page.Depth() != 24) page.BeginDraw();
-  try {
-    page.ScanLine(1);
-    page.ScanLine(0);
-  } catch (const EPintoolaError&) {
-    throw EPintoolaError("Error");
-  }
   // Small pages are not worth the pair table.
   const size_t rowBytes = 3 * static_cast<size_t>(page.Width());
   const bool small = rowBytes * static_cast<size_t>(page.Height()) < (size_t{1} << 20);
   const ContrastMapper mapper(table, small && !ContrastMapper::WideAvailable() ? ContrastMapper::Bytes
                                                                                  : ContrastMapper::Best);
-  for (int y = 0; y < page.Height(); ++y) mapper.Map(page.ScanLine(y), rowBytes);
+  // Everything that can fail for lack of memory comes before the first changed byte.
+  BitmapImage& img = *page.BeginDraw();  // a page of another depth becomes 24 bits
+  page.WillChangeAll();
+  for (int y = 0; y < img.height; ++y) mapper.Map(img.Row(y), rowBytes);
   page.Changed();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The page picture: pixel rows with their format, shared copy-on-write between a page and its
-// snapshots, the drawing state that travels with the object, and a change signal for the view.
+// The page picture: pixel rows with their format, shared between a page and its snapshots (see
+// ImageStore.h for what a snapshot keeps), the drawing state that travels with the object, and a
+// change signal for the view.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -8,14 +9,12 @@
 #include <vector>
 
 #include "core/Colors.h"
+#include "core/Geometry.h"
 #include "core/Types.h"
-#include "engine/PixelBuffer.h"
+#include "engine/BitmapImage.h"
+#include "engine/ImageStore.h"
 
 namespace pintoola {
-
-struct RGBQuad {
-  uint8_t blue = 0, green = 0, red = 0, reserved = 0;
-};
 
 // The font of the drawing state, as the signature stamp uses it.
 struct PageFont {
@@ -31,38 +30,6 @@ struct PageCanvas {
   TColor brushColor = clWhite;
   TBrushStyle brushStyle = bsSolid;
   PageFont font;
-};
-
-// One image as read from (or to be written to) a file. Row 0 is the top row whatever the order.
-struct BitmapImage {
-  int width = 0;
-  int height = 0;  // always positive
-  bool topDown = false;
-  int depth = 24;  // 1, 4, 8, 16, 24 or 32
-  uint32_t compression = 0;  // 0, or 3 for bit fields
-  uint32_t redMask = 0, greenMask = 0, blueMask = 0;
-  std::vector<RGBQuad> colorTable;
-  bool hasPalette = false;  // a deep picture whose file carried a colour table, written back
-  int32_t xPelsPerMeter = 0, yPelsPerMeter = 0;
-  uint32_t colorsUsed = 0, colorsImportant = 0;
-  bool fromCoreHeader = false;
-  int stride = 0;
-  PixelBuffer pixels;
-
-  static int StrideFor(int width, int depth) {
-    return static_cast<int>(((static_cast<int64_t>(width) * depth + 31) / 32) * 4);
-  }
-  // Storage order is bottom-up unless topDown; these map a top-based row to its bytes.
-  uint8_t* Row(int r) { return pixels.data() + static_cast<size_t>(StorageRow(r)) * static_cast<size_t>(stride); }
-  const uint8_t* Row(int r) const {
-    return pixels.data() + static_cast<size_t>(StorageRow(r)) * static_cast<size_t>(stride);
-  }
-  int StorageRow(int r) const { return topDown ? r : height - 1 - r; }
-
-  // The colour of pixel (x, y), which must lie inside; as 0x00BBGGRR.
-  TColor PixelAt(int x, int y) const;
-  // A private copy of every field and every pixel byte.
-  std::shared_ptr<BitmapImage> Clone() const;
 };
 
 // Decodes BMP pixel data the engine does not decode itself (JPEG or PNG inside a BMP). Implemented
@@ -83,16 +50,17 @@ class PageBitmap {
   PageBitmap& operator=(const PageBitmap&) = delete;
 
   bool Empty() const { return !image_ && !fileBytes_; }
-  int Width() const { return image_ ? image_->width : 0; }
-  int Height() const { return image_ ? image_->height : 0; }
-  int Depth() const { return image_ ? image_->depth : 0; }
-  int Stride() const { return image_ ? image_->stride : 0; }
+  int Width() const { return image_ ? image_.Shape().width : 0; }
+  int Height() const { return image_ ? image_.Shape().height : 0; }
+  int Depth() const { return image_ ? image_.Shape().depth : 0; }
+  int Stride() const { return image_ ? image_.Shape().stride : 0; }
 
   // −1 for a point outside the picture (or an empty page). Never unshares.
   TColor Pixels(int x, int y) const;
 
   // Writable row r (0 = top). Unshares the image, drops loaded file bytes and the colours-used
-  // counts; sends no change signal. Throws "Scan line index out of range".
+  // counts; sends no change signal. Throws "Scan line index out of range". The whole row counts as
+  // changing (see WillChange).
   uint8_t* ScanLine(int row);
   // Read-only row; never unshares. Same range rule.
   const uint8_t* ConstScanLine(int row) const;
@@ -109,8 +77,15 @@ class PageBitmap {
 
   // Every drawing operation calls this first: private pixels, no loaded file bytes, colours-used
   // counts reset, and a page of another depth converted to 24 bits with its colours kept exactly.
-  // Returns the image to draw on (nullptr for an empty page).
+  // Returns the image to draw on (nullptr for an empty page). Before changing any pixel of it the
+  // caller announces the pixels with WillChange: that is what keeps the snapshots as they were.
   BitmapImage* BeginDraw();
+  // Pixels of `area` (right and bottom excluded; what lies outside the page is ignored) are about
+  // to change. Call after BeginDraw, before changing them. Throws std::bad_alloc, with no pixel
+  // changed, when there is no memory to keep their old values for the snapshots; a drawing that
+  // announces everything before it changes anything therefore fails with the page as it was.
+  void WillChange(const TRect& area);
+  void WillChangeAll() { WillChange(Rect(0, 0, Width(), Height())); }
   // Tell the owner the page changed.
   void Changed() const {
     if (onChange_) onChange_();
@@ -120,26 +95,32 @@ class PageBitmap {
   PageCanvas& Canvas() { return canvas_; }
   const PageCanvas& Canvas() const { return canvas_; }
 
-  const BitmapImage* Image() const { return image_.get(); }
+  // The page's pixels for reading (nullptr when empty). Valid until the page or a page object
+  // sharing its pixels is next drawn on, loaded or assigned.
+  const BitmapImage* Image() const { return image_ ? &image_.Read() : nullptr; }
   // Installs an image built elsewhere (any depth; nullptr: become empty); signals a change.
   void SetImage(std::shared_ptr<BitmapImage> image) {
-    image_ = std::move(image);
+    image_ = ImageRef(std::move(image));
     fileBytes_.reset();
     Changed();
   }
   bool HasLoadedFileBytes() const { return fileBytes_ != nullptr; }
-  // Number of page objects (pages and snapshots) holding this page's image; 0 when empty.
-  long HolderCount() const { return image_ ? image_.use_count() : 0; }
-  bool SharesImageWith(const PageBitmap& other) const { return image_ && image_ == other.image_; }
+  // Number of page objects (pages and snapshots) holding this page's pixels as they are; 0 when
+  // empty.
+  long HolderCount() const { return image_.Holders(); }
+  bool SharesImageWith(const PageBitmap& other) const { return image_.SameVersion(other.image_); }
+  // Bytes this page's image keeps for the older versions snapshots hold.
+  size_t KeptBytes() const { return image_.KeptBytes(); }
 
   // Installs the decoder used for JPEG/PNG data inside BMP files (not owned; may be nullptr).
   static void SetCompressedDecoder(CompressedBitmapDecoder* decoder);
   static CompressedBitmapDecoder* CompressedDecoder();
 
  private:
-  void Unshare();
+  // Drops what a change makes stale: the loaded file bytes and the colours-used counts.
+  void Touched(BitmapImage& img);
 
-  std::shared_ptr<BitmapImage> image_;
+  ImageRef image_;
   // The whole file of a run-length-encoded picture, kept until the first change for write-back.
   std::shared_ptr<const std::vector<uint8_t>> fileBytes_;
   PageCanvas canvas_;

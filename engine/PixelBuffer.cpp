@@ -4,9 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <new>
-#include <utility>
 
 namespace pintoola {
 
@@ -16,7 +14,8 @@ constexpr size_t kHugePage = size_t{2} << 20;
 constexpr size_t kPage = 4096;
 
 // A mapping ends at the next small page: the tail after the last whole huge page stays in small
-// pages instead of costing up to 2 MiB more per buffer (an undo history keeps hundreds of them).
+// pages instead of costing up to 2 MiB more per buffer (every page the undo history still reaches
+// keeps one).
 size_t MappedSpan(size_t size) { return (size + kPage - 1) / kPage * kPage; }
 
 // Large buffers come straight from the kernel: already zero, 2 MiB aligned so that transparent
@@ -35,36 +34,12 @@ uint8_t* MapAligned(size_t size) {
   return reinterpret_cast<uint8_t*>(aligned);
 }
 
-// The one buffer readied by PrepareSpare: already faulted in, all zero.
-struct Spare {
-  uint8_t* data = nullptr;
-  size_t size = 0;
-  ~Spare() {
-    if (data) munmap(data, MappedSpan(size));
-  }
-};
-Spare g_spare;
 }  // namespace
-
-void PixelBuffer::PrepareSpare(size_t size) {
-  if (size < kHugePage || (g_spare.data && g_spare.size == size)) return;
-  if (g_spare.data) munmap(g_spare.data, MappedSpan(g_spare.size));
-  g_spare.data = nullptr;
-  g_spare.size = 0;
-  uint8_t* p = MapAligned(size);
-  std::memset(p, 0, size);  // the faults happen now, not during the next click
-  g_spare.data = p;
-  g_spare.size = size;
-}
-
-bool PixelBuffer::HasSpare(size_t size) { return g_spare.data && g_spare.size == size; }
 
 PixelBuffer::PixelBuffer(size_t size, bool zeroed) : data_(nullptr, Free{0}), size_(size) {
   if (size == 0) return;
   if (size >= kHugePage) {
-    uint8_t* p = g_spare.size == size ? std::exchange(g_spare.data, nullptr) : nullptr;
-    if (p) g_spare.size = 0;
-    data_ = std::unique_ptr<uint8_t, Free>(p ? p : MapAligned(size), Free{size});
+    data_ = std::unique_ptr<uint8_t, Free>(MapAligned(size), Free{size});
     return;
   }
   void* p = zeroed ? std::calloc(size, 1) : std::malloc(size);

@@ -18,13 +18,6 @@ class PixelBuffer {
   const uint8_t* data() const { return data_.get(); }
   size_t size() const { return size_; }
 
-  // Maps and touches one large buffer of `size` bytes ahead of need; the next PixelBuffer of exactly
-  // that size takes it (zero-filled). The copy a page makes when it is next drawn on then costs a
-  // memory copy instead of page faults. Meant for idle time; at most one spare is kept, and a call
-  // for a size below the mapping threshold does nothing.
-  static void PrepareSpare(size_t size);
-  static bool HasSpare(size_t size);
-
  private:
   struct Free {
     size_t mapped;  // size of a kernel mapping; 0 for heap memory

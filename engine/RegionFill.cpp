@@ -73,6 +73,16 @@ int NextClearBit(const uint64_t* bits, int x, int end) {
   return end;
 }
 
+// First set bit at or after x, or `end`.
+int NextSetBit(const uint64_t* bits, int x, int end) {
+  while (x < end) {
+    const uint64_t w = bits[x >> 6] >> (x & 63);
+    if (w) return std::min(end, x + std::countr_zero(w));
+    x = (x | 63) + 1;
+  }
+  return end;
+}
+
 // Exact comparison with one 24-bit colour; eight pixels are three 64-bit words of a repeating
 // pattern, whatever the pixel the comparison starts at.
 class ColorMatch {
@@ -108,34 +118,6 @@ class ColorMatch {
     while (x > 0 && At(row, x - 1)) --x;
     return x;
   }
-  // The same two scans for a solid brush, painting the pixels they pass with `brush`'s colour
-  // right after comparing them: one pass over the row instead of two.
-  int RunEndPainting(uint8_t* row, int x, int end, const ColorMatch& brush) const {
-    uint64_t w[3];
-    while (end - x >= 8) {
-      uint8_t* p = row + 3 * static_cast<size_t>(x);
-      std::memcpy(w, p, 24);
-      if (((w[0] ^ q_[0]) | (w[1] ^ q_[1]) | (w[2] ^ q_[2])) != 0) break;
-      std::memcpy(p, brush.q_, 24);
-      x += 8;
-    }
-    for (; x < end && At(row, x); ++x) std::memcpy(row + 3 * static_cast<size_t>(x), brush.px_, 3);
-    return x;
-  }
-  // Paints and returns the start of the run left of `x` (x itself is not touched).
-  int RunStartPainting(uint8_t* row, int x, const ColorMatch& brush) const {
-    uint64_t w[3];
-    while (x >= 8) {
-      uint8_t* p = row + 3 * static_cast<size_t>(x - 8);
-      std::memcpy(w, p, 24);
-      if (((w[0] ^ q_[0]) | (w[1] ^ q_[1]) | (w[2] ^ q_[2])) != 0) break;
-      std::memcpy(p, brush.q_, 24);
-      x -= 8;
-    }
-    for (; x > 0 && At(row, x - 1); --x) std::memcpy(row + 3 * static_cast<size_t>(x - 1), brush.px_, 3);
-    return x;
-  }
-
  private:
   uint8_t px_[3];
   uint64_t q_[3];
@@ -173,30 +155,20 @@ class SpanPainter {
   uint8_t lines_[8];
 };
 
-// Finds the area of (x, y) and paints it, one span at a time.
+// Finds the area of (x, y): marks it in the mask and tells `found` (row, first x, end x) of each
+// of its spans as soon as it is known. Nothing is painted here, so that a drawing that cannot keep
+// the old pixels for the snapshots fails before it has changed any.
 //
-// Every span is a whole run of start-colour pixels of one row, found on pixels nobody has painted
-// yet, and is marked in the mask together with its painting. That keeps the search exact even
-// though painting goes on during it: an unmarked pixel still holds its original colour, a painted
-// one is marked, and a marked run is never entered again (a hatch leaves start-colour pixels in a
-// painted span; the mask, not the colour, says they are done). The rows next to a span are
-// searched only over the part not already covered by the span it came from; each span pushes at
-// most three entries, so the work list never outgrows three per span of the area.
-// With kSolid the span is painted by the scans themselves (`solid` holds the brush colour).
-template <bool kSolid>
-AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, const ColorMatch& solid,
-                    const SpanPainter& paint, FillScratch& s) {
+// Every span is a whole run of start-colour pixels of one row, and is marked in the mask as it is
+// found; a marked run is never entered again. The rows next to a span are searched only over the
+// part not already covered by the span it came from; each span pushes at most three entries, so the
+// work list never outgrows three per span of the area.
+template <typename Found>
+AreaBounds FindArea(const BitmapImage& img, int x, int y, const ColorMatch& match, FillScratch& s, Found&& found) {
   const int w = img.width, h = img.height;
-  uint8_t* row = img.Row(y);
-  int a0, b0;
-  if constexpr (kSolid) {
-    a0 = match.RunStartPainting(row, x, solid);
-    b0 = match.RunEndPainting(row, x, w, solid);
-  } else {
-    a0 = match.RunStart(row, x);
-    b0 = match.RunEnd(row, x + 1, w);
-    paint(row, y, a0, b0);
-  }
+  const uint8_t* row = img.Row(y);
+  const int a0 = match.RunStart(row, x), b0 = match.RunEnd(row, x + 1, w);
+  found(y, a0, b0);
   SetBits(s.MaskRow(y), a0, b0);
   AreaBounds box{a0, y, b0 - 1, y};
   s.work.push_back({y + 1, a0, b0 - 1, 1});
@@ -219,15 +191,9 @@ AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, con
       }
       // Left of cx inside the range was another colour or already found (and found runs are
       // whole), so only a run starting at the range's left end can reach further left.
-      int a = cx, b;  // b exclusive
-      if constexpr (kSolid) {
-        if (cx == p.xl) a = match.RunStartPainting(row, cx, solid);
-        b = match.RunEndPainting(row, cx, w, solid);
-      } else {
-        if (cx == p.xl) a = match.RunStart(row, cx);
-        b = match.RunEnd(row, cx + 1, w);
-        paint(row, p.y, a, b);
-      }
+      const int a = cx == p.xl ? match.RunStart(row, cx) : cx;
+      const int b = match.RunEnd(row, cx + 1, w);  // exclusive
+      found(p.y, a, b);
       SetBits(bits, a, b);
       box.left = std::min(box.left, a);
       box.right = std::max(box.right, b - 1);
@@ -240,6 +206,20 @@ AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, con
     }
   }
   return box;
+}
+
+// Paints every span the mask holds inside `box`.
+void PaintArea(BitmapImage& img, const AreaBounds& box, const SpanPainter& paint, FillScratch& s) {
+  const int end = box.right + 1;
+  for (int y = box.top; y <= box.bottom; ++y) {
+    const uint64_t* bits = s.MaskRow(y);
+    uint8_t* row = img.Row(y);
+    for (int a = NextSetBit(bits, box.left, end); a < end;) {
+      const int b = NextClearBit(bits, a, end);
+      paint(row, y, a, b);
+      a = NextSetBit(bits, b, end);
+    }
+  }
 }
 
 // Leaves the mask all clear for the next fill.
@@ -263,10 +243,9 @@ void FillRegion(PageBitmap& page, int x, int y, TColor color, TBrushStyle style)
     FillScratch& s = Scratch();
     s.Prepare(img->width, img->height);
     s.dirty = true;
-    const ColorMatch match(start), solid(brush.color);
-    const SpanPainter paint(brush);
-    const AreaBounds box = brush.kind == BrushKind::Solid ? FillArea<true>(*img, x, y, match, solid, paint, s)
-                                                          : FillArea<false>(*img, x, y, match, solid, paint, s);
+    const AreaBounds box = FindArea(*img, x, y, ColorMatch(start), s,
+                                    [&page](int row, int a, int b) { page.WillChange(Rect(a, row, b, row + 1)); });
+    PaintArea(*img, box, SpanPainter(brush), s);
     ClearMask(box, s);
     s.dirty = false;
   }

@@ -24,6 +24,7 @@ void DrawPageText(PageBitmap& page, int x, int y, const std::u32string& text, Te
   const int x0 = std::max(0, x), y0 = std::max(0, y);
   const int x1 = static_cast<int>(std::min<int64_t>(img->width, int64_t{x} + raster.width));
   const int y1 = static_cast<int>(std::min<int64_t>(img->height, int64_t{y} + raster.height));
+  page.WillChange(Rect(x0, y0, x1, y1));
   const bool opaque = brush.bkMode == BK_OPAQUE;
   const uint8_t inkB = GetBValue(ink), inkG = GetGValue(ink), inkR = GetRValue(ink);
   const uint8_t bgB = GetBValue(brush.color), bgG = GetGValue(brush.color), bgR = GetRValue(brush.color);

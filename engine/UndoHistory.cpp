@@ -21,13 +21,4 @@ std::unique_ptr<PageBitmap> TPictureArray::UndoLast() {
   return restored;
 }
 
-void PrepareNextCopy(const PageBitmap& page) {
-  const BitmapImage* img = page.Image();
-  if (!img) return;
-  // The copy has the size of the image, or of its 24-bit conversion for another depth.
-  PixelBuffer::PrepareSpare(img->depth == 24 ? img->pixels.size()
-                                             : static_cast<size_t>(BitmapImage::StrideFor(img->width, 24)) *
-                                                   static_cast<size_t>(img->height));
-}
-
 }  // namespace pintoola

@@ -8,9 +8,10 @@
 
 namespace pintoola {
 
-// Snapshots oldest first. A snapshot shares the page's pixels (no copy at push time); the page's
-// next drawing operation gives the page its own copy, so a snapshot never changes. Snapshots are
-// owned here until undone; their drawing state is never touched, so it stays the initial one.
+// Snapshots oldest first. A snapshot shares the page's pixels (no copy at push time); when the page
+// is next drawn on, the snapshot keeps the old bytes of what the drawing touches and nothing more
+// (ImageStore.h), so a snapshot never changes. Snapshots are owned here until undone; their drawing
+// state is never touched, so it stays the initial one.
 class TPictureArray {
  public:
   // Appends a snapshot of `page` (an empty page gives an empty snapshot).
@@ -29,10 +30,5 @@ class TPictureArray {
  private:
   std::vector<std::unique_ptr<PageBitmap>> snapshots_;
 };
-
-// Readies memory for the private copy `page` makes at its next drawing (PixelBuffer::PrepareSpare),
-// so that the next click costs a memory copy instead of fresh-memory faults. The main window calls
-// it when idle: after each click and after a page is opened.
-void PrepareNextCopy(const PageBitmap& page);
 
 }  // namespace pintoola

@@ -44,7 +44,6 @@ void TImage::SetPicture(std::unique_ptr<PageBitmap> page) {
 void TImage::PageChanged() {
   stale_ = true;
   update();
-  emit PageReplaced();
 }
 
 const QImage& TImage::DisplayedImage() const {

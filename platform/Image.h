@@ -44,8 +44,6 @@ class TImage : public QWidget {
   void MouseMove();
   void MouseEnter();
   void MouseLeave();
-  // The page was drawn on, replaced or dropped.
-  void PageReplaced();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

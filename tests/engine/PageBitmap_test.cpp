@@ -73,6 +73,7 @@ TEST(PageBitmapTest, AssignSharesUntilEitherSideChanges) {
     PageBitmap& other = drawOnCopy ? page : copy;
     BitmapImage* img = drawn.BeginDraw();
     ASSERT_NE(img, nullptr);
+    drawn.WillChange(Rect(1, 1, 2, 2));
     img->Row(1)[3] = 0;  // pixel (1, 1) loses its blue
     drawn.ScanLine(2)[0] = 0;
     EXPECT_FALSE(drawn.SharesImageWith(other));

@@ -33,6 +33,34 @@ inline std::vector<uint8_t> RawRows(const PageBitmap& page) {
   return out;
 }
 
+// Everything of a page that a file or a later drawing could tell apart.
+struct PageRecord {
+  bool empty = true;
+  int width = 0, height = 0, depth = 0, stride = 0;
+  bool topDown = false;
+  uint32_t colorsUsed = 0, colorsImportant = 0;
+  std::vector<TColor> table;
+  std::vector<uint8_t> rows;  // RawRows
+  bool operator==(const PageRecord&) const = default;
+};
+
+inline PageRecord Capture(const PageBitmap& page) {
+  PageRecord r;
+  r.empty = page.Empty();
+  const BitmapImage* img = page.Image();
+  if (!img) return r;
+  r.width = img->width;
+  r.height = img->height;
+  r.depth = img->depth;
+  r.stride = img->stride;
+  r.topDown = img->topDown;
+  r.colorsUsed = img->colorsUsed;
+  r.colorsImportant = img->colorsImportant;
+  for (const RGBQuad& q : img->colorTable) r.table.push_back(RGB(q.red, q.green, q.blue));
+  r.rows = RawRows(page);
+  return r;
+}
+
 // A page drawn from text: one character per pixel, looked up in `legend`.
 inline void Draw(PageBitmap& page, const std::vector<std::string>& rows,
                  const std::vector<std::pair<char, TColor>>& legend) {

@@ -129,33 +129,5 @@ TEST(UndoHistoryTest, PushOfAnEmptyPageRestoresAnEmptyPage) {
   EXPECT_TRUE(w.page->Empty());
 }
 
-TEST(UndoHistoryTest, PreparedMemoryIsTakenByTheNextClickCopy) {
-  for (const int depth : {24, 8}) {
-    SCOPED_TRACE(depth);
-    Window w;
-    w.page->SetSize(1000, 800, clAqua);  // large enough for a mapped buffer
-    if (depth == 8) {
-      auto img = std::make_shared<BitmapImage>();
-      img->width = 1000;
-      img->height = 800;
-      img->depth = 8;
-      img->colorTable = {{0, 0, 255, 0}};
-      img->stride = BitmapImage::StrideFor(1000, 8);
-      img->pixels = PixelBuffer(static_cast<size_t>(img->stride) * 800, true);
-      w.page->SetImage(img);
-    }
-    const size_t copySize = static_cast<size_t>(BitmapImage::StrideFor(1000, 24)) * 800;
-    PrepareNextCopy(*w.page);
-    EXPECT_TRUE(PixelBuffer::HasSpare(copySize));
-    const TColor before = w.page->Pixels(5, 5);
-    w.Click(5, 5, clRed, bsHorizontal);
-    EXPECT_FALSE(PixelBuffer::HasSpare(copySize));
-    EXPECT_EQ(w.page->Pixels(5, 7), clRed);
-    EXPECT_EQ(w.page->Pixels(5, 6), before);
-    EXPECT_EQ(w.page->Pixels(999, 799), clRed);
-    EXPECT_EQ(w.history.Snapshot(0).Pixels(5, 7), before);
-  }
-}
-
 }  // namespace
 }  // namespace pintoola

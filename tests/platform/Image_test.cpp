@@ -38,7 +38,7 @@ TEST_F(PageView, ConvertsOnlyWhatItCanShowAndFollowsItsSize) {
   EXPECT_EQ(view->DisplayedImage().size(), QSize(30, 20));
   view->resize(55, 45);
   EXPECT_EQ(view->DisplayedImage().size(), QSize(50, 40));
-  view->Picture().BeginDraw()->Row(0)[0] = 0;  // a change the next paint must show
+  view->Picture().ScanLine(0)[0] = 0;  // a change the next paint must show
   view->Picture().Changed();
   EXPECT_EQ(view->DisplayedImage().pixelColor(0, 0), QColor(0, 0, 0));
   view->ClearPicture();
