@@ -130,7 +130,7 @@ struct AreaBounds {
 // How one span of the area is painted. Line columns of a hatch are kept per row of the tile.
 class SpanPainter {
  public:
-  explicit SpanPainter(const RealizedBrush& brush) : brush_(brush) {
+  explicit SpanPainter(const RealizedBrush& brush) : color_(brush.color) {
     px_[0] = GetBValue(brush.color);
     px_[1] = GetGValue(brush.color);
     px_[2] = GetRValue(brush.color);
@@ -140,7 +140,7 @@ class SpanPainter {
   void operator()(uint8_t* row, int y, int a, int b) const {
     const uint8_t lines = lines_[y & 7];
     if (lines == 0xFF) {
-      PaintRun(row, a, b, brush_.color);
+      PaintRun(row, a, b, color_);
       return;
     }
     for (int i = 0; lines >> i; ++i) {
@@ -150,27 +150,33 @@ class SpanPainter {
   }
 
  private:
-  const RealizedBrush& brush_;
+  TColor color_;
   uint8_t px_[3];
   uint8_t lines_[8];
 };
 
-// Finds the area of (x, y): marks it in the mask and tells `found` (row, first x, end x) of each
-// of its spans as soon as it is known. Nothing is painted here, so that a drawing that cannot keep
-// the old pixels for the snapshots fails before it has changed any.
+// Finds the area of (x, y) and paints it, one span at a time: each span goes to `paint` (row,
+// first x, end x) as soon as it is known, is then marked in the mask, and `box` grows over it. If
+// `paint` throws, the mask and `box` hold exactly the spans painted before.
 //
-// Every span is a whole run of start-colour pixels of one row, and is marked in the mask as it is
-// found; a marked run is never entered again. The rows next to a span are searched only over the
-// part not already covered by the span it came from; each span pushes at most three entries, so the
-// work list never outgrows three per span of the area.
-template <typename Found>
-AreaBounds FindArea(const BitmapImage& img, int x, int y, const ColorMatch& match, FillScratch& s, Found&& found) {
+// Every span is a whole run of start-colour pixels of one row, found on pixels nobody has painted
+// yet: an unmarked pixel still holds its original colour, a painted one is marked, and a marked run
+// is never entered again (a hatch leaves start-colour pixels in a painted span; the mask, not the
+// colour, says they are done). The rows next to a span are searched only over the part not already
+// covered by the span it came from; each span pushes at most three entries, so the work list never
+// outgrows three per span of the area.
+template <typename Paint>
+void FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, FillScratch& s, AreaBounds& box,
+              Paint&& paint) {
   const int w = img.width, h = img.height;
-  const uint8_t* row = img.Row(y);
+  auto take = [&](uint8_t* row, int py, int a, int b) {
+    paint(row, py, a, b);
+    SetBits(s.MaskRow(py), a, b);
+    box = {std::min(box.left, a), std::min(box.top, py), std::max(box.right, b - 1), std::max(box.bottom, py)};
+  };
+  uint8_t* row = img.Row(y);
   const int a0 = match.RunStart(row, x), b0 = match.RunEnd(row, x + 1, w);
-  found(y, a0, b0);
-  SetBits(s.MaskRow(y), a0, b0);
-  AreaBounds box{a0, y, b0 - 1, y};
+  take(row, y, a0, b0);
   s.work.push_back({y + 1, a0, b0 - 1, 1});
   s.work.push_back({y - 1, a0, b0 - 1, -1});
   while (!s.work.empty()) {
@@ -178,7 +184,7 @@ AreaBounds FindArea(const BitmapImage& img, int x, int y, const ColorMatch& matc
     s.work.pop_back();
     if (p.y < 0 || p.y >= h) continue;
     row = img.Row(p.y);
-    uint64_t* bits = s.MaskRow(p.y);
+    const uint64_t* bits = s.MaskRow(p.y);
     int cx = p.xl;
     while (cx <= p.xr) {
       if (!match.At(row, cx)) {
@@ -193,19 +199,13 @@ AreaBounds FindArea(const BitmapImage& img, int x, int y, const ColorMatch& matc
       // whole), so only a run starting at the range's left end can reach further left.
       const int a = cx == p.xl ? match.RunStart(row, cx) : cx;
       const int b = match.RunEnd(row, cx + 1, w);  // exclusive
-      found(p.y, a, b);
-      SetBits(bits, a, b);
-      box.left = std::min(box.left, a);
-      box.right = std::max(box.right, b - 1);
-      box.top = std::min(box.top, p.y);
-      box.bottom = std::max(box.bottom, p.y);
+      take(row, p.y, a, b);
       s.work.push_back({p.y + p.dy, a, b - 1, p.dy});
       if (a < p.xl) s.work.push_back({p.y - p.dy, a, p.xl - 1, -p.dy});
       if (b - 1 > p.xr) s.work.push_back({p.y - p.dy, p.xr + 1, b - 1, -p.dy});
       cx = b + 1;
     }
   }
-  return box;
 }
 
 // Paints every span the mask holds inside `box`.
@@ -243,9 +243,20 @@ void FillRegion(PageBitmap& page, int x, int y, TColor color, TBrushStyle style)
     FillScratch& s = Scratch();
     s.Prepare(img->width, img->height);
     s.dirty = true;
-    const AreaBounds box = FindArea(*img, x, y, ColorMatch(start), s,
-                                    [&page](int row, int a, int b) { page.WillChange(Rect(a, row, b, row + 1)); });
-    PaintArea(*img, box, SpanPainter(brush), s);
+    const SpanPainter paint(brush);
+    AreaBounds box{img->width, img->height, -1, -1};
+    try {
+      FillArea(*img, x, y, ColorMatch(start), s, box, [&](uint8_t* row, int py, int a, int b) {
+        page.WillChange(Rect(a, py, b, py + 1));  // before the span's first byte changes
+        paint(row, py, a, b);
+      });
+    } catch (...) {
+      // Out of memory part-way (for the snapshots' copy of the old pixels, or the work list). The
+      // spans painted so far held nothing but the start colour: painting them with it again gives
+      // the page back as it was.
+      PaintArea(*img, box, SpanPainter(RealizeBrush(start, bsSolid)), s);
+      throw;
+    }
     ClearMask(box, s);
     s.dirty = false;
   }

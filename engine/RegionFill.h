@@ -12,8 +12,8 @@ namespace pintoola {
 // the area pixels on its lines (tiles anchored at the page origin); the others keep the start
 // colour. A point outside the page paints nothing. A fill always counts as drawing: the page gets
 // its own pixels (a page of another depth becomes 24 bits) and signals a change, even when no pixel
-// ends up different. The area is found before any pixel is painted: when the old pixels cannot be
-// kept for the snapshots, std::bad_alloc leaves the page's pixels as they were.
+// ends up different. When memory runs out part-way (std::bad_alloc), the page's pixels are as they
+// were before the fill.
 //
 // Work is bounded by the page: an explicit span stack and a one-bit-per-pixel area mask, both
 // reused between calls, no recursion.
