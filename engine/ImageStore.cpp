@@ -29,24 +29,49 @@ class TileGrid {
   size_t Cols() const { return cols_; }
 
   void ToSlot(size_t tile, const uint8_t* buffer, uint8_t* slot) const {
-    ForRows(tile, [&](size_t offset, size_t n) {
-      std::memcpy(slot, buffer + offset, n);
+    ForRows(tile, buffer, [&](const uint8_t* bytes, size_t n) {
+      std::memcpy(slot, bytes, n);
       slot += kTileBytes;
     });
   }
   void FromSlot(size_t tile, const uint8_t* slot, uint8_t* buffer) const {
-    ForRows(tile, [&](size_t offset, size_t n) {
-      std::memcpy(buffer + offset, slot, n);
+    ForRows(tile, buffer, [&](uint8_t* bytes, size_t n) {
+      std::memcpy(bytes, slot, n);
       slot += kTileBytes;
     });
   }
 
+  // Whether every row of the tile is its first three bytes over and over (one colour at 24 bits,
+  // or one index at 8), and which three.
+  bool Uniform(size_t tile, const uint8_t* buffer, uint8_t (&three)[3]) const {
+    const uint8_t* first = buffer + Offset(tile);
+    const size_t n = Width(tile);
+    if (n < 3) return false;
+    std::memcpy(three, first, 3);
+    uint8_t pattern[kTileBytes];
+    Repeat(three, pattern, n);
+    bool uniform = true;
+    ForRows(tile, buffer, [&](const uint8_t* bytes, size_t m) { uniform = uniform && std::memcmp(bytes, pattern, m) == 0; });
+    return uniform;
+  }
+  void Fill(size_t tile, const uint8_t (&three)[3], uint8_t* buffer) const {
+    uint8_t pattern[kTileBytes];
+    Repeat(three, pattern, Width(tile));
+    ForRows(tile, buffer, [&](uint8_t* bytes, size_t n) { std::memcpy(bytes, pattern, n); });
+  }
+
  private:
-  template <typename F>
-  void ForRows(size_t tile, F&& f) const {
-    const size_t x0 = tile % cols_ * kTileBytes, y0 = tile / cols_ * kTileRows;
-    const size_t n = std::min(kTileBytes, stride_ - x0), y1 = std::min(height_, y0 + kTileRows);
-    for (size_t y = y0; y < y1; ++y) f(y * stride_ + x0, n);
+  size_t Offset(size_t tile) const { return tile / cols_ * kTileRows * stride_ + tile % cols_ * kTileBytes; }
+  size_t Width(size_t tile) const { return std::min(kTileBytes, stride_ - tile % cols_ * kTileBytes); }
+  static void Repeat(const uint8_t (&three)[3], uint8_t* out, size_t n) {
+    for (size_t i = 0; i < n; ++i) out[i] = three[i % 3];
+  }
+  // Calls f(row bytes, count) for each of the tile's rows.
+  template <typename Byte, typename F>
+  void ForRows(size_t tile, Byte* buffer, F&& f) const {
+    const size_t y0 = tile / cols_ * kTileRows, y1 = std::min(height_, y0 + kTileRows), n = Width(tile);
+    Byte* bytes = buffer + Offset(tile);
+    for (size_t y = y0; y < y1; ++y, bytes += stride_) f(bytes, n);
   }
 
   size_t stride_, height_, cols_, rows_;
@@ -54,60 +79,53 @@ class TileGrid {
 
 }  // namespace
 
-// Before-images of tiles, each saved at most once. The slots sit in chunks of kChunkSlots; only
-// the last chunk may be smaller, so that a small journal costs little and growth copies little.
+// Before-images of tiles, each saved at most once. A tile of one colour keeps only that colour;
+// the others keep their bytes in slots, which sit in chunks of kChunkSlots (only the last chunk
+// may be smaller, so that a small journal costs little and growth copies little).
 class TileJournal {
  public:
   void Start(size_t tileCount) { has_.assign((tileCount + 63) / 64, 0); }
   bool Has(size_t tile) const { return (has_[tile >> 6] >> (tile & 63)) & 1u; }
 
-  // Room for `more` further tiles, so that as many SaveReserved calls cannot fail.
-  void Reserve(size_t more) {
-    const size_t need = tiles_.size() + more;
-    if (need > tiles_.capacity()) tiles_.reserve(std::max(need, 2 * tiles_.capacity()));
-    while (capacity_ < need) {
-      if (!chunks_.empty() && chunks_.back().slots < kChunkSlots) {
-        Chunk& last = chunks_.back();
-        const size_t base = (chunks_.size() - 1) * kChunkSlots;
-        const size_t used = tiles_.size() > base ? tiles_.size() - base : 0;
-        Chunk bigger(std::min(kChunkSlots, std::max(need - base, 2 * last.slots)));
-        std::memcpy(bigger.bytes.get(), last.bytes.get(), used * kSlotBytes);
-        capacity_ += bigger.slots - last.slots;
-        last = std::move(bigger);
-      } else {
-        Chunk fresh(std::min(kChunkSlots, std::max<size_t>(need - capacity_, 4)));
-        chunks_.push_back(std::move(fresh));
-        capacity_ += chunks_.back().slots;
-      }
+  // Keeps the tile's bytes as they are in `buffer`. Throws std::bad_alloc with nothing kept.
+  void Save(size_t tile, const TileGrid& grid, const uint8_t* buffer) {
+    UniformTile u{static_cast<uint32_t>(tile), {}};
+    if (grid.Uniform(tile, buffer, u.three)) {
+      uniform_.push_back(u);
+    } else {
+      ReserveSlot();
+      grid.ToSlot(tile, buffer, Slot(raw_.size()));
+      raw_.push_back(static_cast<uint32_t>(tile));  // within the reserved capacity
     }
-  }
-  void SaveReserved(size_t tile, const uint8_t* slotBytes) {
-    std::memcpy(Slot(tiles_.size()), slotBytes, kSlotBytes);
-    Mark(tile);
-  }
-  void SaveReserved(size_t tile, const TileGrid& grid, const uint8_t* buffer) {
-    grid.ToSlot(tile, buffer, Slot(tiles_.size()));
     Mark(tile);
   }
 
   void RestoreInto(const TileGrid& grid, uint8_t* buffer) const {
-    for (size_t i = 0; i < tiles_.size(); ++i) grid.FromSlot(tiles_[i], Slot(i), buffer);
+    for (size_t i = 0; i < raw_.size(); ++i) grid.FromSlot(raw_[i], Slot(i), buffer);
+    for (const UniformTile& u : uniform_) grid.Fill(u.tile, u.three, buffer);
   }
 
   // Takes over the tiles of the next newer version's journal that this one lacks: such a tile did
   // not change between the two versions, so its bytes there are this version's too. A failure
   // part-way leaves only right tiles taken.
   void Absorb(const TileJournal& newer) {
-    for (size_t i = 0; i < newer.tiles_.size(); ++i) {
-      if (Has(newer.tiles_[i])) continue;
-      Reserve(1);
-      SaveReserved(newer.tiles_[i], newer.Slot(i));
+    for (size_t i = 0; i < newer.raw_.size(); ++i) {
+      if (Has(newer.raw_[i])) continue;
+      ReserveSlot();
+      std::memcpy(Slot(raw_.size()), newer.Slot(i), kSlotBytes);
+      raw_.push_back(newer.raw_[i]);
+      Mark(newer.raw_[i]);
+    }
+    for (const UniformTile& u : newer.uniform_) {
+      if (Has(u.tile)) continue;
+      uniform_.push_back(u);
+      Mark(u.tile);
     }
   }
 
   // Gives back the room reserved beyond the saved tiles; called once the journal is complete.
   void Trim() noexcept {
-    const size_t keep = (tiles_.size() + kChunkSlots - 1) / kChunkSlots;
+    const size_t keep = (raw_.size() + kChunkSlots - 1) / kChunkSlots;
     while (chunks_.size() > keep) {
       capacity_ -= chunks_.back().slots;
       chunks_.pop_back();
@@ -115,7 +133,7 @@ class TileJournal {
     try {
       if (keep > 0) {
         Chunk& last = chunks_.back();
-        const size_t used = tiles_.size() - (keep - 1) * kChunkSlots;
+        const size_t used = raw_.size() - (keep - 1) * kChunkSlots;
         if (used < last.slots) {
           Chunk exact(used);
           std::memcpy(exact.bytes.get(), last.bytes.get(), used * kSlotBytes);
@@ -123,7 +141,8 @@ class TileJournal {
           last = std::move(exact);
         }
       }
-      tiles_.shrink_to_fit();
+      raw_.shrink_to_fit();
+      uniform_.shrink_to_fit();
     } catch (const std::bad_alloc&) {  // keeps the larger room
     }
   }
@@ -131,12 +150,14 @@ class TileJournal {
   void Clear() noexcept {
     std::vector<Chunk>().swap(chunks_);
     capacity_ = 0;
-    std::vector<uint32_t>().swap(tiles_);
+    std::vector<uint32_t>().swap(raw_);
+    std::vector<UniformTile>().swap(uniform_);
     std::vector<uint64_t>().swap(has_);
   }
 
   size_t Bytes() const {
-    return capacity_ * kSlotBytes + tiles_.capacity() * sizeof(uint32_t) + has_.capacity() * sizeof(uint64_t);
+    return capacity_ * kSlotBytes + raw_.capacity() * sizeof(uint32_t) + uniform_.capacity() * sizeof(UniformTile) +
+           has_.capacity() * sizeof(uint64_t);
   }
 
  private:
@@ -146,15 +167,33 @@ class TileJournal {
     std::unique_ptr<uint8_t[]> bytes;
     size_t slots;
   };
+  struct UniformTile {
+    uint32_t tile;
+    uint8_t three[3];
+  };
 
-  uint8_t* Slot(size_t i) const { return chunks_[i / kChunkSlots].bytes.get() + i % kChunkSlots * kSlotBytes; }
-  void Mark(size_t tile) {
-    tiles_.push_back(static_cast<uint32_t>(tile));  // within the reserved capacity
-    has_[tile >> 6] |= uint64_t{1} << (tile & 63);
+  // Room for one more slot, and for its entry in raw_.
+  void ReserveSlot() {
+    if (raw_.size() == raw_.capacity()) raw_.reserve(std::max<size_t>(8, 2 * raw_.size()));
+    if (raw_.size() < capacity_) return;
+    if (!chunks_.empty() && chunks_.back().slots < kChunkSlots) {
+      Chunk& last = chunks_.back();
+      Chunk bigger(std::min(kChunkSlots, 2 * last.slots));
+      std::memcpy(bigger.bytes.get(), last.bytes.get(), last.slots * kSlotBytes);  // all in use
+      capacity_ += bigger.slots - last.slots;
+      last = std::move(bigger);
+    } else {
+      Chunk fresh(4);
+      chunks_.push_back(std::move(fresh));
+      capacity_ += chunks_.back().slots;
+    }
   }
+  uint8_t* Slot(size_t i) const { return chunks_[i / kChunkSlots].bytes.get() + i % kChunkSlots * kSlotBytes; }
+  void Mark(size_t tile) { has_[tile >> 6] |= uint64_t{1} << (tile & 63); }
 
-  std::vector<uint64_t> has_;    // a bit per tile of the image
-  std::vector<uint32_t> tiles_;  // saved tiles, in the order of their slots
+  std::vector<uint64_t> has_;          // a bit per tile of the image
+  std::vector<uint32_t> raw_;          // tiles kept in slots, in slot order
+  std::vector<UniformTile> uniform_;   // tiles of one colour
   std::vector<Chunk> chunks_;
   size_t capacity_ = 0;  // slots in all chunks
 };
@@ -224,15 +263,10 @@ class ImageStore {
     const size_t first = grid_.Tile(static_cast<size_t>(lo), firstByte);
     const size_t last = grid_.Tile(static_cast<size_t>(hi), endByte - 1);
     const size_t cols = last % grid_.Cols() - first % grid_.Cols() + 1;
-    // Reserve for every missing tile first: then either all are saved or none.
-    size_t missing = 0;
-    for (size_t row = first; row <= last; row += grid_.Cols())
-      for (size_t t = row; t < row + cols; ++t) missing += !journal.Has(t);
-    if (missing == 0) return;
-    journal.Reserve(missing);
+    // Tile by tile: a failure part-way leaves right before-images kept and no pixel changed.
     for (size_t row = first; row <= last; row += grid_.Cols())
       for (size_t t = row; t < row + cols; ++t)
-        if (!journal.Has(t)) journal.SaveReserved(t, grid_, live_->pixels.data());
+        if (!journal.Has(t)) journal.Save(t, grid_, live_->pixels.data());
   }
 
   void Release(ImageVersion* v) noexcept {

@@ -47,6 +47,23 @@ TEST(ImageStoreTest, AFillClickKeepsTheTilesOfItsAreaNotAPage) {
   EXPECT_EQ(page->KeptBytes(), 0u) << "every before-image went back into the page";
 }
 
+TEST(ImageStoreTest, TilesOfOneColourKeepOnlyTheColour) {
+  auto page = std::make_unique<PageBitmap>();
+  page->SetSize(1000, 700, 0x204060);
+  const size_t pageBytes = static_cast<size_t>(page->Stride()) * 700;
+  const auto original = RawRows(*page);
+  TPictureArray history;
+  for (const TBrushStyle style : {bsSolid, bsCross}) {
+    history.PushUndo(*page);
+    FillRegion(*page, 500, 300, style == bsSolid ? clRed : clBlue, style);
+  }
+  EXPECT_LT(page->KeptBytes(), pageBytes / 100) << "two whole-page fills, the first onto one colour";
+  page = history.UndoLast();
+  EXPECT_EQ(page->Pixels(3, 3), clRed);
+  page = history.UndoLast();
+  EXPECT_EQ(RawRows(*page), original);
+}
+
 TEST(ImageStoreTest, UndoPutsTheOldBytesBackIntoThePagesOwnBuffer) {
   auto page = std::make_unique<PageBitmap>();
   CellPage(*page, 300, 200, 50);
