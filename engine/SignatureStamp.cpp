@@ -1,14 +1,21 @@
 #include "engine/SignatureStamp.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "engine/Brush.h"
 
 namespace pintoola {
 
 int FontPixelHeight(int points, int dpi) {
-  return static_cast<int>(std::lround(static_cast<double>(points) * dpi / 72.0));
+  // Exact in integers; a half goes to the even neighbour (11 pt at 108 dpi is 16, not 17).
+  const int64_t product = int64_t{points} * dpi;
+  int64_t whole = product / 72, rest = product % 72;
+  if (rest < 0) {
+    rest += 72;
+    --whole;
+  }
+  if (2 * rest > 72 || (2 * rest == 72 && whole % 2 != 0)) ++whole;
+  return static_cast<int>(whole);
 }
 
 void DrawPageText(PageBitmap& page, int x, int y, const std::u32string& text, TextRasterizer& rasterizer,

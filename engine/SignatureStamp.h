@@ -24,7 +24,7 @@ class TextRasterizer {
   virtual TextRaster Rasterize(const std::u32string& text, const PageFont& font, int pixelHeight) = 0;
 };
 
-// Character height in pixels for a size in points: size × dpi / 72, rounded.
+// Character height in pixels for a size in points: size × dpi / 72, rounded to nearest, ties to even.
 int FontPixelHeight(int points, int dpi);
 
 // Draws text with its top-left corner at (x, y) in the page canvas's font. With a solid brush the

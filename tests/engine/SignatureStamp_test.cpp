@@ -76,11 +76,12 @@ TEST_F(Stamp, EmptyTextDrawsNothingButStillCountsAsDrawing) {
   for (int x = 0; x < 10; ++x) EXPECT_EQ(page.Pixels(x, 1), clWhite);
 }
 
-TEST(FontPixelHeight, PointsBecomePixelsAtTheScreenResolution) {
-  EXPECT_EQ(FontPixelHeight(8, 96), 11);
-  EXPECT_EQ(FontPixelHeight(12, 96), 16);
-  EXPECT_EQ(FontPixelHeight(10, 120), 17);
-  EXPECT_EQ(FontPixelHeight(9, 72), 9);
+TEST(FontPixelHeight, PointsBecomePixelsAtTheScreenResolutionHalvesToEven) {
+  struct Case {
+    int points, dpi, pixels;
+  } cases[] = {{8, 96, 11},  {12, 96, 16}, {10, 120, 17}, {9, 72, 9},
+               {11, 108, 16}, {13, 108, 20}, {1, 36, 0},  {3, 36, 2}};
+  for (const Case& c : cases) EXPECT_EQ(FontPixelHeight(c.points, c.dpi), c.pixels) << c.points << " pt at " << c.dpi;
 }
 
 }  // namespace
