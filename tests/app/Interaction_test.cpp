@@ -214,6 +214,10 @@ TEST_F(PageInteraction, StyleButtonsSetTheStyleOnlyAndTheNextChoicePaintsTheSwat
 }  // namespace
 }  // namespace pintoola::testing
 
+#include <QApplication>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
+
 #include "palette/CnColorGrid.h"
 #include "palette/CnGridLayout.h"
 
@@ -241,6 +245,35 @@ TEST_F(PageInteraction, PaletteChoicesShowTheirNumberAndPaintTheSwatch) {
     EXPECT_EQ(form->lbl1->Caption(), label);
     EXPECT_EQ(form->image3->Picture().Pixels(50, 20), colour);
   }
+}
+
+// A wheel notch as the windowing system delivers it: to the control under the pointer, passed on
+// to its parents while none takes it.
+void WheelOver(QWidget* w, QPoint at, int delta) {
+  QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QSpontaneKeyEvent::setSpontaneous(&event);
+  QApplication::instance()->notify(w, &event);
+}
+
+TEST_F(PageInteraction, WheelOverTheWindowMovesThePaletteWhileItHasTheFocus) {
+  TCnColorGrid* grid = form->cnclrgrd1;
+  ASSERT_TRUE(ClickPaletteColour(grid, clRed));
+  ASSERT_TRUE(grid->hasFocus());
+  const int col = grid->Col(), row = grid->Row();
+  // Over the page, then over a toolbar button: each notch down chooses the cell one row lower.
+  QWidget* const places[] = {form->image2, form->btn1};
+  int expectedRow = row;
+  for (QWidget* place : places) {
+    WheelOver(place, QPoint(5, 5), -120);
+    ++expectedRow;
+    EXPECT_EQ(grid->Row(), expectedRow) << (place == form->image2 ? "over the page" : "over a button");
+    EXPECT_EQ(grid->Col(), col);
+    EXPECT_EQ(form->SelectedColor, grid->CellColor(expectedRow * grid->ColCount() + col));
+    EXPECT_EQ(form->lbl1->Caption(), QString::number(form->SelectedColor));
+  }
+  WheelOver(form->image2, QPoint(5, 5), 120);
+  EXPECT_EQ(grid->Row(), expectedRow - 1) << "a notch up, one row higher";
 }
 
 TEST_F(PageInteraction, HatchedChoicesPileUpInTheSwatchUntilASolidOne) {
