@@ -104,10 +104,31 @@ void TImage::mouseReleaseEvent(QMouseEvent* event) {
   doubleClickPress_ = false;
 }
 
-void TImage::mouseMoveEvent(QMouseEvent*) { emit MouseMove(); }
+void TImage::mouseMoveEvent(QMouseEvent* event) {
+  // Only a left press holds the mouse. Qt sends the moves of any held button here, but outside the
+  // control those of another button belong to whatever lies under the pointer.
+  if (!leftPressed_) {
+    const bool inside = rect().contains(event->position().toPoint());
+    PointerCrossed(inside);
+    if (!inside) return;
+  }
+  emit MouseMove();
+}
 
-void TImage::enterEvent(QEnterEvent*) { emit MouseEnter(); }
+void TImage::enterEvent(QEnterEvent*) { PointerCrossed(true); }
 
-void TImage::leaveEvent(QEvent*) { emit MouseLeave(); }
+void TImage::leaveEvent(QEvent*) {
+  pointerInside_ = false;
+  emit MouseLeave();
+}
+
+void TImage::PointerCrossed(bool inside) {
+  if (inside == pointerInside_) return;
+  pointerInside_ = inside;
+  if (inside)
+    emit MouseEnter();
+  else
+    emit MouseLeave();
+}
 
 }  // namespace pintoola

@@ -59,6 +59,8 @@ class TImage : public QWidget {
 
  private:
   void PageChanged();
+  // MouseEnter and MouseLeave follow the pointer crossing the control's edge, whatever Qt reports.
+  void PointerCrossed(bool inside);
 
   std::unique_ptr<PageBitmap> page_;
   mutable QImage shown_;
@@ -67,6 +69,7 @@ class TImage : public QWidget {
   bool stretch_ = false, proportional_ = false, center_ = false;
   bool leftPressed_ = false;
   bool doubleClickPress_ = false;
+  bool pointerInside_ = false;
 };
 
 }  // namespace pintoola

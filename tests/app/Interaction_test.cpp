@@ -1,6 +1,7 @@
 #include <QCursor>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "platform/Image.h"
 #include "styled/cyBitBtn.h"
@@ -31,6 +32,11 @@ class PageInteraction : public AppTest {
   }
   PageBitmap& Page() { return form->image2->Picture(); }
   void Point(int x, int y) { QCursor::setPos(form->image2->mapToGlobal(QPoint(x, y))); }
+  // The pointer moved there as the windowing system reports it: a move to the window under it.
+  void MoveTo(int x, int y) {
+    Point(x, y);
+    QCoreApplication::processEvents();
+  }
   void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
     Point(x, y);
     QTest::mouseClick(form->image2, button, {}, QPoint(x, y));
@@ -79,6 +85,28 @@ TEST_F(PageInteraction, ReleaseOutsideTheViewIsNoClickAndDragKeepsUpdatingTheLab
   QTest::mouseRelease(form->image2, Qt::LeftButton, {}, QPoint(-30, -7));
   EXPECT_TRUE(form->UndoHistory.Empty());
   EXPECT_EQ(Page().Pixels(2, 2), clWhite);
+}
+
+TEST_F(PageInteraction, RightDragOutOfTheViewReportsNoPagePointOutsideIt) {
+  // Through the window, as the windowing system delivers it: Qt hands every move of a held button
+  // to the control that was pressed, but only a left press holds the mouse.
+  QWindow* window = form->windowHandle();
+  const QPoint origin = form->image2->mapTo(form, QPoint(0, 0));
+  MoveTo(4, 3);
+  EXPECT_EQ(form->lbl2->Caption(), "4 3");
+  QTest::mousePress(window, Qt::RightButton, {}, origin + QPoint(4, 3));
+  EXPECT_EQ(form->SelectedColor, clWhite);
+  const int right = form->image2->width() + 5;  // over the style column
+  const QPoint path[] = {{-30, -7}, {-1, 3}, {6, 2}, {25, 500}, {right, 2}};
+  for (const QPoint& p : path) {
+    MoveTo(p.x(), p.y());
+    const bool inside = form->image2->rect().contains(p);
+    EXPECT_EQ(form->lbl2->Caption(), inside ? QString("%1 %2").arg(p.x()).arg(p.y()) : QString("X Y"))
+        << p.x() << ", " << p.y();
+  }
+  QTest::mouseRelease(window, Qt::RightButton, {}, origin + QPoint(right, 2));
+  EXPECT_EQ(form->lbl2->Caption(), "X Y");
+  EXPECT_TRUE(form->UndoHistory.Empty());
 }
 
 TEST_F(PageInteraction, RightButtonPicksTheColourWithoutTouchingPageOrHistory) {
