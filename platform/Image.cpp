@@ -1,5 +1,7 @@
 #include "platform/Image.h"
 
+#include <QCoreApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -118,11 +120,31 @@ void TImage::mouseMoveEvent(QMouseEvent* event) {
 void TImage::enterEvent(QEnterEvent*) { PointerCrossed(true); }
 
 void TImage::leaveEvent(QEvent*) {
+  // Qt also reports a leave when a modal window opens over the control, though the pointer has not
+  // moved. That is no leave; the pointer is watched until it is seen outside the control.
+  if (PointerOver()) {
+    if (!watchingPointer_) QCoreApplication::instance()->installEventFilter(this);
+    watchingPointer_ = true;
+    return;
+  }
+  StopWatchingPointer();
   pointerInside_ = false;
   emit MouseLeave();
 }
 
+bool TImage::eventFilter(QObject* watched, QEvent* event) {
+  if (watchingPointer_ && (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) && !PointerOver())
+    PointerCrossed(false);
+  return QWidget::eventFilter(watched, event);
+}
+
+void TImage::StopWatchingPointer() {
+  if (watchingPointer_) QCoreApplication::instance()->removeEventFilter(this);
+  watchingPointer_ = false;
+}
+
 void TImage::PointerCrossed(bool inside) {
+  StopWatchingPointer();
   if (inside == pointerInside_) return;
   pointerInside_ = inside;
   if (inside)
@@ -130,5 +152,7 @@ void TImage::PointerCrossed(bool inside) {
   else
     emit MouseLeave();
 }
+
+bool TImage::PointerOver() const { return rect().contains(mapFromGlobal(QCursor::pos())); }
 
 }  // namespace pintoola

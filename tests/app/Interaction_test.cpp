@@ -109,6 +109,35 @@ TEST_F(PageInteraction, RightDragOutOfTheViewReportsNoPagePointOutsideIt) {
   EXPECT_TRUE(form->UndoHistory.Empty());
 }
 
+TEST_F(PageInteraction, AModalWindowOpeningOverThePageIsNoLeave) {
+  for (const bool pointerMovesAway : {false, true}) {
+    MoveTo(-20, 5);
+    form->btn12Click();
+    MoveTo(7, 4);
+    ASSERT_EQ(form->lbl2->Caption(), "7 4");
+    ASSERT_EQ(form->image2->cursor().shape(), Qt::PointingHandCursor);
+    QString whileOpen;
+    QTimer::singleShot(0, Form4, [&] {
+      whileOpen = form->lbl2->Caption();
+      if (pointerMovesAway) MoveTo(-20, 5);
+      Form4->done(mrCancel);
+    });
+    QTest::mouseClick(form->image2, Qt::LeftButton, {}, QPoint(7, 4));
+    EXPECT_FALSE(form->SignatureMode);
+    EXPECT_EQ(whileOpen, "7 4");
+    if (!pointerMovesAway) {
+      EXPECT_EQ(form->lbl2->Caption(), "7 4");
+      EXPECT_EQ(form->image2->cursor().shape(), Qt::PointingHandCursor) << "the pointer never left: no new entry";
+    }
+    // The pointer seen outside the view shows "X Y"; coming back shows the cross of the mode now off.
+    MoveTo(-21, 5);
+    EXPECT_EQ(form->lbl2->Caption(), "X Y") << pointerMovesAway;
+    MoveTo(3, 3);
+    EXPECT_EQ(form->lbl2->Caption(), "3 3");
+    EXPECT_EQ(form->image2->cursor().shape(), Qt::CrossCursor) << pointerMovesAway;
+  }
+}
+
 TEST_F(PageInteraction, RightButtonPicksTheColourWithoutTouchingPageOrHistory) {
   struct Case {
     int x, y;
