@@ -39,7 +39,8 @@ class LeaningRasterizer : public TextRasterizer {
     r.coverage.assign(static_cast<size_t>(r.inkWidth * r.inkHeight), 0);
     for (int y = 0; y < r.inkHeight; ++y)
       for (int x = 0; x < r.inkWidth; ++x)
-        if (x == 0 || x == r.inkWidth - 1 || y == r.inkHeight - 1) r.coverage[static_cast<size_t>(y * r.inkWidth + x)] = 255;
+        if (x == 0 || x == r.inkWidth - 1 || y == r.inkHeight - 1)
+          r.coverage[static_cast<size_t>(y * r.inkWidth + x)] = 255;
     return r;
   }
 };
@@ -88,7 +89,7 @@ TEST_F(Stamp, InkBeyondTheBoxIsDrawnAndTheBoxStaysTheTextsOwn) {
   // Page 10 × 6, black line at y = 2; "ab" at (3, 1): box x 3…8, y 1…4; ink rectangle x 1…9, y 1…5.
   LeaningRasterizer leaning;
   for (const bool opaque : {true, false}) {
-    SetUp();
+    SetUp();  // a fresh page for each case
     page.Canvas().brushColor = clWhite;
     page.Canvas().brushStyle = opaque ? bsSolid : bsCross;
     DrawPageText(page, 3, 1, U"ab", leaning, 96);
