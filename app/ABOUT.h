@@ -14,7 +14,7 @@ class TAboutBox : public QDialog {
  public:
   explicit TAboutBox(QWidget* owner);
   int exec() override;
-  // The close box and Escape answer Cancel.
+  // The close box answers Cancel. Esc does nothing: the window has no cancel button.
   void reject() override { done(2); }
 
   // The address the picture and the link label open (their hint): the help page beside the

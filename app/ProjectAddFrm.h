@@ -13,7 +13,7 @@ class TForm5 : public QDialog {
  public:
   explicit TForm5(QWidget* owner);
   int exec() override;
-  // The close box and Escape answer Cancel.
+  // The close box answers Cancel. Esc does nothing: the window has no cancel button.
   void reject() override { done(2); }
 
   TCyPanel* cypnl1;

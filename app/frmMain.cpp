@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QThread>
+#include <QWheelEvent>
 
 #include "app/ABOUT.h"
 #include "app/PicLibFrm.h"
@@ -250,6 +251,18 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+void TForm1::wheelEvent(QWheelEvent* event) {
+  // The wheel belongs to the control with the keyboard focus (the palette after a choice), wherever
+  // the pointer is; a wheel event sent on like this is not passed further up.
+  QWidget* focused = focusWidget();
+  if (!focused || focused == this) return QWidget::wheelEvent(event);
+  QWheelEvent forwarded(focused->mapFromGlobal(event->globalPosition()), event->globalPosition(),
+                        event->pixelDelta(), event->angleDelta(), event->buttons(), event->modifiers(),
+                        event->phase(), event->inverted(), event->source(), event->pointingDevice());
+  QCoreApplication::sendEvent(focused, &forwarded);
+  event->setAccepted(forwarded.isAccepted());
 }
 
 // ---- Page and palette -------------------------------------------------------------------------

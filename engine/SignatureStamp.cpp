@@ -1,14 +1,39 @@
 #include "engine/SignatureStamp.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "engine/Brush.h"
 
 namespace pintoola {
 
+namespace {
+
+// The part of a width × height rectangle at (left, top) that lies on the page.
+TRect OnPage(const BitmapImage& img, int64_t left, int64_t top, int width, int height) {
+  if (width <= 0 || height <= 0) return {};
+  const auto clampX = [&](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, 0, img.width)); };
+  const auto clampY = [&](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, 0, img.height)); };
+  return {clampX(left), clampY(top), clampX(left + width), clampY(top + height)};
+}
+
+TRect Union(const TRect& a, const TRect& b) {
+  if (a.IsEmpty()) return b.IsEmpty() ? TRect{} : b;
+  if (b.IsEmpty()) return a;
+  return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom)};
+}
+
+}  // namespace
+
 int FontPixelHeight(int points, int dpi) {
-  return static_cast<int>(std::lround(static_cast<double>(points) * dpi / 72.0));
+  // Exact in integers; a half goes to the even neighbour (11 pt at 108 dpi is 16, not 17).
+  const int64_t product = int64_t{points} * dpi;
+  int64_t whole = product / 72, rest = product % 72;
+  if (rest < 0) {
+    rest += 72;
+    --whole;
+  }
+  if (2 * rest > 72 || (2 * rest == 72 && whole % 2 != 0)) ++whole;
+  return static_cast<int>(whole);
 }
 
 void DrawPageText(PageBitmap& page, int x, int y, const std::u32string& text, TextRasterizer& rasterizer,
@@ -20,25 +45,29 @@ void DrawPageText(PageBitmap& page, int x, int y, const std::u32string& text, Te
   const RealizedBrush brush = RealizeBrush(canvas.brushColor, canvas.brushStyle);
   const TextRaster raster =
       text.empty() ? TextRaster{} : rasterizer.Rasterize(text, canvas.font, FontPixelHeight(canvas.font.size, screenDpi));
-
-  const int x0 = std::max(0, x), y0 = std::max(0, y);
-  const int x1 = static_cast<int>(std::min<int64_t>(img->width, int64_t{x} + raster.width));
-  const int y1 = static_cast<int>(std::min<int64_t>(img->height, int64_t{y} + raster.height));
-  page.WillChange(Rect(x0, y0, x1, y1));
   const bool opaque = brush.bkMode == BK_OPAQUE;
+
+  // Where the box and the ink land on the page, and the part of the page the text changes.
+  const int64_t inkX = int64_t{x} + raster.inkLeft, inkY = int64_t{y} + raster.inkTop;
+  const TRect box = opaque ? OnPage(*img, x, y, raster.width, raster.height) : TRect{};
+  const TRect glyphs = OnPage(*img, inkX, inkY, raster.inkWidth, raster.inkHeight);
+  const TRect changed = Union(box, glyphs);
+  page.WillChange(changed);
+
   const uint8_t inkB = GetBValue(ink), inkG = GetGValue(ink), inkR = GetRValue(ink);
   const uint8_t bgB = GetBValue(brush.color), bgG = GetGValue(brush.color), bgR = GetRValue(brush.color);
-  for (int py = y0; py < y1; ++py) {
+  for (int py = changed.Top; py < changed.Bottom; ++py) {
     uint8_t* row = img->Row(py);
-    const uint8_t* cov = raster.coverage.data() + static_cast<size_t>(py - y) * static_cast<size_t>(raster.width);
-    for (int px = x0; px < x1; ++px) {
+    const int64_t covRow = (py - inkY) * raster.inkWidth - inkX;
+    for (int px = changed.Left; px < changed.Right; ++px) {
       uint8_t* p = row + 3 * px;
-      if (opaque) {
+      if (box.Contains(px, py)) {
         p[0] = bgB;
         p[1] = bgG;
         p[2] = bgR;
       }
-      const unsigned a = cov[px - x];
+      if (!glyphs.Contains(px, py)) continue;
+      const unsigned a = raster.coverage[static_cast<size_t>(covRow + px)];
       if (a == 0) continue;
       p[0] = static_cast<uint8_t>((inkB * a + p[0] * (255 - a) + 127) / 255);
       p[1] = static_cast<uint8_t>((inkG * a + p[1] * (255 - a) + 127) / 255);

@@ -24,9 +24,19 @@ class HintStyle : public QProxyStyle {
   }
 };
 
+// QApplication keeps referring to its argument count and vector, so they live as long as the process.
+int programArgc = 1;
+char programFallbackName[] = "pintoola";
+char* programArgv[] = {programFallbackName, nullptr};
+
+int& ProgramNameOnly(int argc, char** argv) {
+  if (argc > 0 && argv && argv[0]) programArgv[0] = argv[0];
+  return programArgc;
+}
+
 }  // namespace
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+TApplication::TApplication(int argc, char** argv) : QApplication(ProgramNameOnly(argc, argv), programArgv) {
   setApplicationName(QStringLiteral("Doodlo"));
   setApplicationVersion(QStringLiteral("1.0.0.0"));
   setStyle(new HintStyle);

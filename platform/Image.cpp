@@ -1,5 +1,7 @@
 #include "platform/Image.h"
 
+#include <QCoreApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -103,10 +105,53 @@ void TImage::mouseReleaseEvent(QMouseEvent* event) {
   doubleClickPress_ = false;
 }
 
-void TImage::mouseMoveEvent(QMouseEvent*) { emit MouseMove(); }
+void TImage::mouseMoveEvent(QMouseEvent* event) {
+  // Only a left press holds the mouse. Qt sends the moves of any held button here, but outside the
+  // control those of another button belong to whatever lies under the pointer.
+  if (!leftPressed_) {
+    const bool inside = rect().contains(event->position().toPoint());
+    PointerCrossed(inside);
+    if (!inside) return;
+  }
+  emit MouseMove();
+}
 
-void TImage::enterEvent(QEnterEvent*) { emit MouseEnter(); }
+void TImage::enterEvent(QEnterEvent*) { PointerCrossed(true); }
 
-void TImage::leaveEvent(QEvent*) { emit MouseLeave(); }
+void TImage::leaveEvent(QEvent*) {
+  // Qt also reports a leave when a modal window opens over the control, though the pointer has not
+  // moved. That is no leave; the pointer is watched until it is seen outside the control.
+  if (PointerOver()) {
+    if (!watchingPointer_) QCoreApplication::instance()->installEventFilter(this);
+    watchingPointer_ = true;
+    return;
+  }
+  StopWatchingPointer();
+  pointerInside_ = false;
+  emit MouseLeave();
+}
+
+bool TImage::eventFilter(QObject* watched, QEvent* event) {
+  if (watchingPointer_ && (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) && !PointerOver())
+    PointerCrossed(false);
+  return QWidget::eventFilter(watched, event);
+}
+
+void TImage::StopWatchingPointer() {
+  if (watchingPointer_) QCoreApplication::instance()->removeEventFilter(this);
+  watchingPointer_ = false;
+}
+
+void TImage::PointerCrossed(bool inside) {
+  StopWatchingPointer();
+  if (inside == pointerInside_) return;
+  pointerInside_ = inside;
+  if (inside)
+    emit MouseEnter();
+  else
+    emit MouseLeave();
+}
+
+bool TImage::PointerOver() const { return rect().contains(mapFromGlobal(QCursor::pos())); }
 
 }  // namespace pintoola

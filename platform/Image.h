@@ -54,9 +54,14 @@ class TImage : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void PageChanged();
+  // MouseEnter and MouseLeave follow the pointer crossing the control's edge, whatever Qt reports.
+  void PointerCrossed(bool inside);
+  bool PointerOver() const;
+  void StopWatchingPointer();
 
   std::unique_ptr<PageBitmap> page_;
   mutable QImage shown_;
@@ -65,6 +70,8 @@ class TImage : public QWidget {
   bool stretch_ = false, proportional_ = false, center_ = false;
   bool leftPressed_ = false;
   bool doubleClickPress_ = false;
+  bool pointerInside_ = false;
+  bool watchingPointer_ = false;
 };
 
 }  // namespace pintoola

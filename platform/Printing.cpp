@@ -41,6 +41,8 @@ bool RunPrintDialog(TPrinter& printer, QWidget* parent) {
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  // No "Print to File (PDF)" entry; a PDF printer installed in the system is listed like any other.
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   dialog.setOption(QAbstractPrintDialog::PrintShowPageSize, true);
   return dialog.exec() == QDialog::Accepted;
 }

@@ -36,7 +36,8 @@ class TPrinter {
   bool refuseStart_ = false;
 };
 
-// The print dialog with no page range, selection or help; true when the user confirms it.
+// The print dialog with no page range, selection, printing to a file or help; true when the user
+// confirms it.
 bool RunPrintDialog(TPrinter& printer, QWidget* parent);
 
 // Whole-number enlargement from the screen to the printer, remainder dropped.

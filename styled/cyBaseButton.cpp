@@ -334,12 +334,9 @@ class TWindowButtonKeys : public QObject {
     if (TcyBaseButton* b = Find(true)) b->Click();
   }
 
+  // A window without a cancel button ignores Esc; only its close box answers Cancel.
   void Escape() {
-    if (TcyBaseButton* b = Find(false)) {
-      b->Click();
-    } else if (auto* dialog = qobject_cast<QDialog*>(window_)) {
-      dialog->reject();
-    }
+    if (TcyBaseButton* b = Find(false)) b->Click();
   }
 
   QWidget* window_;

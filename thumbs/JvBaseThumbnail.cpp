@@ -86,13 +86,17 @@ void TJvBaseThumbnail::mousePressEvent(QMouseEvent* e) {
                 e->position().toPoint());
 }
 
+// A tile does not hold the mouse. Qt sends it the moves and the release of a press on its margin
+// wherever the pointer goes; outside the tile they are not the tile's.
 void TJvBaseThumbnail::mouseMoveEvent(QMouseEvent* e) {
   e->accept();
+  if (!rect().contains(e->position().toPoint())) return;
   TileMouseMove(ShiftStateOf(e->modifiers(), e->buttons()), e->position().toPoint());
 }
 
 void TJvBaseThumbnail::mouseReleaseEvent(QMouseEvent* e) {
   e->accept();
+  if (!rect().contains(e->position().toPoint())) return;
   TileMouseUp(MouseButtonOf(e->button()), ShiftStateOf(e->modifiers(), e->buttons()),
               e->position().toPoint());
 }

@@ -1,6 +1,7 @@
 #include <QCursor>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "platform/Image.h"
 #include "styled/cyBitBtn.h"
@@ -31,6 +32,11 @@ class PageInteraction : public AppTest {
   }
   PageBitmap& Page() { return form->image2->Picture(); }
   void Point(int x, int y) { QCursor::setPos(form->image2->mapToGlobal(QPoint(x, y))); }
+  // The pointer moved there as the windowing system reports it: a move to the window under it.
+  void MoveTo(int x, int y) {
+    Point(x, y);
+    QCoreApplication::processEvents();
+  }
   void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
     Point(x, y);
     QTest::mouseClick(form->image2, button, {}, QPoint(x, y));
@@ -79,6 +85,57 @@ TEST_F(PageInteraction, ReleaseOutsideTheViewIsNoClickAndDragKeepsUpdatingTheLab
   QTest::mouseRelease(form->image2, Qt::LeftButton, {}, QPoint(-30, -7));
   EXPECT_TRUE(form->UndoHistory.Empty());
   EXPECT_EQ(Page().Pixels(2, 2), clWhite);
+}
+
+TEST_F(PageInteraction, RightDragOutOfTheViewReportsNoPagePointOutsideIt) {
+  // Through the window, as the windowing system delivers it: Qt hands every move of a held button
+  // to the control that was pressed, but only a left press holds the mouse.
+  QWindow* window = form->windowHandle();
+  const QPoint origin = form->image2->mapTo(form, QPoint(0, 0));
+  MoveTo(4, 3);
+  EXPECT_EQ(form->lbl2->Caption(), "4 3");
+  QTest::mousePress(window, Qt::RightButton, {}, origin + QPoint(4, 3));
+  EXPECT_EQ(form->SelectedColor, clWhite);
+  const int right = form->image2->width() + 5;  // over the style column
+  const QPoint path[] = {{-30, -7}, {-1, 3}, {6, 2}, {25, 500}, {right, 2}};
+  for (const QPoint& p : path) {
+    MoveTo(p.x(), p.y());
+    const bool inside = form->image2->rect().contains(p);
+    EXPECT_EQ(form->lbl2->Caption(), inside ? QString("%1 %2").arg(p.x()).arg(p.y()) : QString("X Y"))
+        << p.x() << ", " << p.y();
+  }
+  QTest::mouseRelease(window, Qt::RightButton, {}, origin + QPoint(right, 2));
+  EXPECT_EQ(form->lbl2->Caption(), "X Y");
+  EXPECT_TRUE(form->UndoHistory.Empty());
+}
+
+TEST_F(PageInteraction, AModalWindowOpeningOverThePageIsNoLeave) {
+  for (const bool pointerMovesAway : {false, true}) {
+    MoveTo(-20, 5);
+    form->btn12Click();
+    MoveTo(7, 4);
+    ASSERT_EQ(form->lbl2->Caption(), "7 4");
+    ASSERT_EQ(form->image2->cursor().shape(), Qt::PointingHandCursor);
+    QString whileOpen;
+    QTimer::singleShot(0, Form4, [&] {
+      whileOpen = form->lbl2->Caption();
+      if (pointerMovesAway) MoveTo(-20, 5);
+      Form4->done(mrCancel);
+    });
+    QTest::mouseClick(form->image2, Qt::LeftButton, {}, QPoint(7, 4));
+    EXPECT_FALSE(form->SignatureMode);
+    EXPECT_EQ(whileOpen, "7 4");
+    if (!pointerMovesAway) {
+      EXPECT_EQ(form->lbl2->Caption(), "7 4");
+      EXPECT_EQ(form->image2->cursor().shape(), Qt::PointingHandCursor) << "the pointer never left: no new entry";
+    }
+    // The pointer seen outside the view shows "X Y"; coming back shows the cross of the mode now off.
+    MoveTo(-21, 5);
+    EXPECT_EQ(form->lbl2->Caption(), "X Y") << pointerMovesAway;
+    MoveTo(3, 3);
+    EXPECT_EQ(form->lbl2->Caption(), "3 3");
+    EXPECT_EQ(form->image2->cursor().shape(), Qt::CrossCursor) << pointerMovesAway;
+  }
 }
 
 TEST_F(PageInteraction, RightButtonPicksTheColourWithoutTouchingPageOrHistory) {
@@ -214,6 +271,10 @@ TEST_F(PageInteraction, StyleButtonsSetTheStyleOnlyAndTheNextChoicePaintsTheSwat
 }  // namespace
 }  // namespace pintoola::testing
 
+#include <QApplication>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
+
 #include "palette/CnColorGrid.h"
 #include "palette/CnGridLayout.h"
 
@@ -241,6 +302,35 @@ TEST_F(PageInteraction, PaletteChoicesShowTheirNumberAndPaintTheSwatch) {
     EXPECT_EQ(form->lbl1->Caption(), label);
     EXPECT_EQ(form->image3->Picture().Pixels(50, 20), colour);
   }
+}
+
+// A wheel notch as the windowing system delivers it: to the control under the pointer, passed on
+// to its parents while none takes it.
+void WheelOver(QWidget* w, QPoint at, int delta) {
+  QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QSpontaneKeyEvent::setSpontaneous(&event);
+  QApplication::instance()->notify(w, &event);
+}
+
+TEST_F(PageInteraction, WheelOverTheWindowMovesThePaletteWhileItHasTheFocus) {
+  TCnColorGrid* grid = form->cnclrgrd1;
+  ASSERT_TRUE(ClickPaletteColour(grid, clRed));
+  ASSERT_TRUE(grid->hasFocus());
+  const int col = grid->Col(), row = grid->Row();
+  // Over the page, then over a toolbar button: each notch down chooses the cell one row lower.
+  QWidget* const places[] = {form->image2, form->btn1};
+  int expectedRow = row;
+  for (QWidget* place : places) {
+    WheelOver(place, QPoint(5, 5), -120);
+    ++expectedRow;
+    EXPECT_EQ(grid->Row(), expectedRow) << (place == form->image2 ? "over the page" : "over a button");
+    EXPECT_EQ(grid->Col(), col);
+    EXPECT_EQ(form->SelectedColor, grid->CellColor(expectedRow * grid->ColCount() + col));
+    EXPECT_EQ(form->lbl1->Caption(), QString::number(form->SelectedColor));
+  }
+  WheelOver(form->image2, QPoint(5, 5), 120);
+  EXPECT_EQ(grid->Row(), expectedRow - 1) << "a notch up, one row higher";
 }
 
 TEST_F(PageInteraction, HatchedChoicesPileUpInTheSwatchUntilASolidOne) {

@@ -66,6 +66,24 @@ TEST_F(SmallWindows, AboutBoxShowsItsPanelsAndOpensTheAddress) {
   EXPECT_TRUE(messages.empty());
 }
 
+TEST_F(SmallWindows, EscapeLeavesTheAboutBoxAndTheNoticeOpenTheCloseBoxAnswersCancel) {
+  const std::pair<QDialog*, TcyBitBtn*> windows[] = {{AboutBox, AboutBox->btn1}, {Form5, Form5->btn1}};
+  for (const auto& [dialog, ok] : windows) {
+    bool openAfterEscape = false;
+    const int result = Run(dialog, [dialog, ok, &openAfterEscape] {
+      dialog->activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+      ok->setFocus();
+      QTest::keyClick(ok, Qt::Key_Escape);
+      QTest::keyClick(dialog, Qt::Key_Escape);
+      openAfterEscape = dialog->isVisible();
+      dialog->close();
+    });
+    EXPECT_TRUE(openAfterEscape) << dialog->windowTitle().toStdString();
+    EXPECT_EQ(result, mrCancel) << dialog->windowTitle().toStdString();
+  }
+}
+
 TEST_F(SmallWindows, AboutButtonShowsTheBoxAndChangesNothing) {
   QTimer::singleShot(0, AboutBox, [] { AboutBox->done(mrOk); });
   form->btn26Click();

@@ -19,14 +19,19 @@ using test::ScratchDir;
 using testing::Capture;
 using Record = testing::PageRecord;
 
-// Glyphs of mixed coverage, so that blending with the page shows in the bytes.
+// Glyphs of mixed coverage, so that blending with the page shows in the bytes, with ink reaching
+// beyond the text's box on every side.
 class HatchGlyphs : public TextRasterizer {
  public:
   TextRaster Rasterize(const std::u32string& text, const PageFont&, int pixelHeight) override {
     TextRaster r;
     r.width = 5 * static_cast<int>(text.size());
     r.height = pixelHeight;
-    r.coverage.resize(static_cast<size_t>(r.width) * static_cast<size_t>(r.height));
+    r.inkLeft = -2;
+    r.inkTop = -1;
+    r.inkWidth = r.width + 4;
+    r.inkHeight = r.height + 2;
+    r.coverage.resize(static_cast<size_t>(r.inkWidth) * static_cast<size_t>(r.inkHeight));
     for (size_t i = 0; i < r.coverage.size(); ++i) r.coverage[i] = static_cast<uint8_t>((i * 37 % 5) * 60);
     return r;
   }

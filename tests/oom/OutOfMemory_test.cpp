@@ -66,6 +66,8 @@ class BlockGlyphs : public TextRasterizer {
     TextRaster r;
     r.width = 6 * static_cast<int>(text.size());
     r.height = pixelHeight;
+    r.inkWidth = r.width;
+    r.inkHeight = r.height;
     r.coverage.assign(static_cast<size_t>(r.width) * static_cast<size_t>(r.height), 200);
     return r;
   }

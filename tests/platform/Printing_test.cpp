@@ -130,3 +130,33 @@ TEST(PrintedSheet, LandsAtTheTopLeftEnlargedByTheWholeNumberScale) {
 
 }  // namespace
 }  // namespace pintoola
+
+#include <QApplication>
+#include <QComboBox>
+#include <QPrintDialog>
+#include <QTimer>
+
+namespace pintoola {
+namespace {
+
+TEST(PrintDialog, OffersNoPrintingToAFile) {
+  TPrinter printer;
+  bool shown = false, toFile = true;
+  QStringList entries;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    shown = true;
+    toFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+    for (const QComboBox* box : dialog->findChildren<QComboBox*>())
+      for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+    dialog->reject();
+  });
+  EXPECT_FALSE(RunPrintDialog(printer, nullptr));
+  ASSERT_TRUE(shown);
+  EXPECT_FALSE(toFile);
+  for (const QString& entry : entries) EXPECT_FALSE(entry.contains("Print to File")) << entry.toStdString();
+}
+
+}  // namespace
+}  // namespace pintoola

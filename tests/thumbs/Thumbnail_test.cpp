@@ -215,6 +215,24 @@ TEST_F(ThumbnailTest, ButtonLookFollowsAHeldPress) {
   QTest::mouseRelease(t.get(), Qt::RightButton, {}, QPoint(5, 5));
 }
 
+TEST_F(ThumbnailTest, APressOnTheMarginDoesNotHoldTheMouse) {
+  WriteSolidBmp(Path("p.bmp"), 100, 80, 0xFFFFFF);
+  auto t = Tile(false);
+  t->SetFileName(Path("p.bmp"));
+  t->show();
+  QTest::mousePress(t.get(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(t->BevelOuter(), bvLowered);
+  // The moves outside the tile go to whatever lies there; the tile does not see them.
+  for (const QPoint outside : {QPoint(-5, 10), QPoint(175, 10), QPoint(50, -3)}) {
+    QTest::mouseMove(t.get(), outside);
+    EXPECT_EQ(t->BevelOuter(), bvLowered) << outside.x() << ", " << outside.y();
+  }
+  QTest::mouseMove(t.get(), QPoint(6, 5));
+  QTest::mouseRelease(t.get(), Qt::LeftButton, {}, QPoint(6, 5));
+  EXPECT_FALSE(t->MousePressed());
+  EXPECT_EQ(t->BevelOuter(), bvRaised);
+}
+
 TEST_F(ThumbnailTest, NoPressedLookWithoutAsButton) {
   auto t = Tile(true);
   t->show();
