@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QTransform>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -12,8 +13,10 @@ namespace pintoola::art {
 namespace {
 
 constexpr qreal kPi = 3.14159265358979323846;
+// Line widths in page pixels, whatever the drawing's scale: drawn without anti-aliasing, a line
+// needs a few pixels to look smooth, and no fill can pass a line of three or more.
 constexpr qreal kLine = 5.0;    // outlines
-constexpr qreal kDetail = 4.0;  // inner lines; never thinner, or "Fix image" could open a gap
+constexpr qreal kDetail = 4.0;  // inner lines
 
 QPainterPath Circle(qreal cx, qreal cy, qreal r) {
   QPainterPath p;
@@ -91,9 +94,12 @@ QPainterPath Curve(QPointF a, QPointF c1, QPointF c2, QPointF b) {
 
 // Draws closed shapes front to back: each new shape is filled white (hiding what it covers), its
 // inside details are clipped to it, and its outline is stroked last so every inner line ends on it.
+// Pen widths are page pixels: the painter's scale at construction is taken out of them.
 class Ink {
  public:
-  explicit Ink(QPainter& p) : p_(p) { p_.setRenderHint(QPainter::Antialiasing, true); }
+  explicit Ink(QPainter& p) : p_(p), pixel_(1.0 / p.worldTransform().m11()) {
+    p_.setRenderHint(QPainter::Antialiasing, false);
+  }
 
   void Shape(const QPainterPath& path, const std::function<void()>& inside = {}, qreal width = kLine) {
     p_.save();
@@ -149,13 +155,14 @@ class Ink {
   }
 
  private:
-  static QPen Pen(qreal width) {
-    QPen pen(Qt::black, width);
+  QPen Pen(qreal width) const {
+    QPen pen(Qt::black, width * pixel_);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
   }
   QPainter& p_;
+  qreal pixel_;  // one page pixel in drawing coordinates
 };
 
 // ---- Shared scenery -------------------------------------------------------------------------------
@@ -1006,8 +1013,8 @@ void DrawDinosaur(QPainter& p) {
 }  // namespace
 
 const std::vector<BundledPage>& BundledPages() {
-  // The seeds were taken from the drawings when they were made (pagegen --suggest-seeds): one point
-  // well inside every enclosed area of 400 pixels or more.
+  // The seeds were taken from the drawings when they were made (pagegen --suggest-seeds), in the
+  // drawings' own coordinates: one point well inside every enclosed area of 400 pixels or more.
   // clang-format off
   static const std::vector<BundledPage> pages = {
       {QStringLiteral("Cat.bmp"), 900, 660, DrawCat, {
@@ -1113,10 +1120,32 @@ const std::vector<BundledPage>& BundledPages() {
   return pages;
 }
 
-QImage RenderPage(const BundledPage& page) {
-  QImage image(page.width, page.height, QImage::Format_RGB32);
+namespace {
+
+qreal PageScale(const BundledPage& page, QSize limit) {
+  return std::min(qreal(limit.width()) / page.width, qreal(limit.height()) / page.height);
+}
+
+}  // namespace
+
+QSize PageSize(const BundledPage& page, QSize limit) {
+  const qreal scale = PageScale(page, limit);
+  return {qRound(page.width * scale), qRound(page.height * scale)};
+}
+
+std::vector<QPoint> PageSeeds(const BundledPage& page, QSize limit) {
+  const qreal scale = PageScale(page, limit);
+  std::vector<QPoint> seeds;
+  for (const QPoint& s : page.seeds) seeds.push_back((QPointF(s) * scale).toPoint());
+  return seeds;
+}
+
+QImage RenderPage(const BundledPage& page, QSize limit) {
+  QImage image(PageSize(page, limit), QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
+  const qreal scale = PageScale(page, limit);
+  painter.scale(scale, scale);
   page.draw(painter);
   painter.end();
   return image;
