@@ -1,7 +1,5 @@
 #include "art/Pages.h"
 
-#include "art/PageCheck.h"
-
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -10,6 +8,8 @@
 #include <array>
 #include <cmath>
 #include <functional>
+
+#include "art/PageCheck.h"
 
 namespace pintoola::art {
 namespace {

@@ -7,7 +7,6 @@
 #include <QPageSize>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <cmath>
 
 #include "art/Pages.h"
 #include "engine/PageBitmap.h"
