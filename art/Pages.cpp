@@ -4,16 +4,21 @@
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QTransform>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
+
+#include "art/PageCheck.h"
 
 namespace pintoola::art {
 namespace {
 
 constexpr qreal kPi = 3.14159265358979323846;
+// Line widths in page pixels, whatever the drawing's scale: drawn without anti-aliasing, a line
+// needs a few pixels to look smooth, and no fill can pass a line of three or more.
 constexpr qreal kLine = 5.0;    // outlines
-constexpr qreal kDetail = 4.0;  // inner lines; never thinner, or "Fix image" could open a gap
+constexpr qreal kDetail = 4.0;  // inner lines
 
 QPainterPath Circle(qreal cx, qreal cy, qreal r) {
   QPainterPath p;
@@ -91,9 +96,12 @@ QPainterPath Curve(QPointF a, QPointF c1, QPointF c2, QPointF b) {
 
 // Draws closed shapes front to back: each new shape is filled white (hiding what it covers), its
 // inside details are clipped to it, and its outline is stroked last so every inner line ends on it.
+// Pen widths are page pixels: the painter's scale at construction is taken out of them.
 class Ink {
  public:
-  explicit Ink(QPainter& p) : p_(p) { p_.setRenderHint(QPainter::Antialiasing, true); }
+  explicit Ink(QPainter& p) : p_(p), pixel_(1.0 / p.worldTransform().m11()) {
+    p_.setRenderHint(QPainter::Antialiasing, false);
+  }
 
   void Shape(const QPainterPath& path, const std::function<void()>& inside = {}, qreal width = kLine) {
     p_.save();
@@ -149,13 +157,14 @@ class Ink {
   }
 
  private:
-  static QPen Pen(qreal width) {
-    QPen pen(Qt::black, width);
+  QPen Pen(qreal width) const {
+    QPen pen(Qt::black, width * pixel_);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
   }
   QPainter& p_;
+  qreal pixel_;  // one page pixel in drawing coordinates
 };
 
 // ---- Shared scenery -------------------------------------------------------------------------------
@@ -187,13 +196,13 @@ void Cloud(Ink& ink, qreal x, qreal y, qreal s) {
 void Flower(Ink& ink, qreal cx, qreal cy, qreal r, qreal groundY) {
   ink.Shape(Thick(Curve({cx, cy}, {cx - 6, cy + (groundY - cy) * 0.4}, {cx + 6, cy + (groundY - cy) * 0.7},
                         {cx, groundY + 6}),
-                  9));
+                  12));
   ink.Shape(Oval(cx + 16, cy + (groundY - cy) * 0.6, 16, 7, -30));
   for (int i = 0; i < 6; ++i) {
     const qreal a = i * 60.0 * kPi / 180.0;
-    ink.Shape(Circle(cx + r * std::cos(a), cy + r * std::sin(a), r * 0.62));
+    ink.Shape(Circle(cx + r * std::cos(a), cy + r * std::sin(a), r * 0.62), {}, kDetail);
   }
-  ink.Shape(Circle(cx, cy, r * 0.6));
+  ink.Shape(Circle(cx, cy, r * 0.6), {}, kDetail);
 }
 
 // ---- The pages --------------------------------------------------------------------------------------
@@ -206,8 +215,8 @@ void DrawCat(QPainter& p) {
     ink.Line({40, 155}, {310, 155}, kLine);
   });
   ink.Shape(Circle(115, 108, 22));  // the moon in the window
-  ink.Shape(Star(232, 100, 16, 7, 5));
-  ink.Shape(Star(125, 200, 12, 5, 5));
+  ink.Shape(Star(212, 100, 20, 9, 5));
+  ink.Shape(Star(125, 200, 17, 7.5, 5));
   ink.Shape(Poly({{48, 50}, {110, 50}, {80, 150}, {100, 265}, {48, 265}}));
   ink.Shape(Poly({{302, 50}, {240, 50}, {270, 150}, {250, 265}, {302, 265}}));
   ink.Line({30, 48}, {320, 48}, 7);
@@ -300,8 +309,8 @@ void DrawHouse(QPainter& p) {
   ink.Shape(Poly({{325, 540}, {415, 540}, {470, 650}, {270, 650}}), [&] {
     ink.Line({260, 600}, {480, 600});
   });
-  ink.Shape(Box(560, 505, 320, 14));
-  ink.Shape(Box(560, 545, 320, 14));
+  ink.Shape(Box(560, 505, 328, 14));
+  ink.Shape(Box(560, 545, 328, 14));
   for (int i = 0; i < 7; ++i) {
     const qreal x = 575 + i * 45;
     ink.Shape(Poly({{x, 590}, {x, 495}, {x + 14, 478}, {x + 28, 495}, {x + 28, 590}}));
@@ -312,9 +321,9 @@ void DrawHouse(QPainter& p) {
   for (const auto& a :
        {QPointF(95, 310), QPointF(160, 330), QPointF(120, 375), QPointF(70, 370), QPointF(185, 380)})
     ink.Shape(Circle(a.x(), a.y(), 13), {}, kDetail);
-  Flower(ink, 215, 590, 14, 640);
-  Flower(ink, 515, 600, 12, 645);
-  Flower(ink, 850, 610, 14, 650);
+  Flower(ink, 215, 590, 18, 640);
+  Flower(ink, 515, 600, 18, 645);
+  Flower(ink, 850, 610, 18, 650);
 }
 
 void DrawCastle(QPainter& p) {
@@ -388,8 +397,8 @@ void DrawCastle(QPainter& p) {
   ink.Shape(Poly({{400, 560}, {560, 560}, {590, 650}, {370, 650}}), [&] {
     for (int i = 1; i < 5; ++i) ink.Line({400.0 + i * 32 - (i - 2.5) * 10, 550}, {370.0 + i * 44, 660});
   });
-  Flower(ink, 60, 555, 12, 575);
-  Flower(ink, 880, 555, 12, 575);
+  Flower(ink, 60, 555, 16, 575);
+  Flower(ink, 880, 555, 16, 575);
 }
 
 void DrawRocket(QPainter& p) {
@@ -695,7 +704,7 @@ void DrawLandscape(QPainter& p) {
   ink.Shape(Box(780, 360, 25, 50));
   ink.Shape(Poly({{705, 335}, {770, 280}, {835, 335}}));
   for (const auto& f : {QPointF(330, 640), QPointF(850, 650), QPointF(60, 650)})
-    Flower(ink, f.x(), f.y(), 12, f.y() + 30);
+    Flower(ink, f.x(), f.y(), 18, f.y() + 30);
 }
 
 void DrawDog(QPainter& p) {
@@ -852,11 +861,11 @@ void DrawSnowman(QPainter& p) {
   ground.lineTo(-10, 670);
   ground.closeSubpath();
   ink.Shape(ground);
-  // Arms behind the body.
+  // Twig fingers, then the arms over them, behind the body.
+  ink.Outline(Curve({290, 250}, {270, 245}, {255, 250}, {245, 260}));
+  ink.Outline(Curve({610, 250}, {630, 245}, {645, 250}, {655, 260}));
   ink.Shape(Thick(Curve({400, 330}, {340, 300}, {300, 260}, {260, 220}), 12));
-  ink.Shape(Thick(Curve({290, 250}, {270, 245}, {255, 250}, {245, 260}), 9));
   ink.Shape(Thick(Curve({500, 330}, {560, 300}, {600, 260}, {640, 220}), 12));
-  ink.Shape(Thick(Curve({610, 250}, {630, 245}, {645, 250}, {655, 260}), 9));
   // Three snowballs with buttons.
   ink.Shape(Circle(450, 500, 115));
   ink.Shape(Circle(450, 330, 82));
@@ -940,7 +949,7 @@ void DrawTurtle(QPainter& p) {
   });
   // A snail coming to visit.
   ink.Shape(Poly({{780, 520}, {800, 470}, {905, 470}, {920, 520}}));
-  ink.Shape(Thick(Curve({800, 478}, {790, 450}, {785, 430}, {775, 420}), 6));
+  ink.Outline(Curve({800, 478}, {790, 450}, {785, 430}, {775, 420}));
   ink.Shape(Circle(774, 418, 7), {}, kDetail);
   ink.Shape(Circle(855, 460, 45), [&] {
     ink.Outline(Circle(855, 460, 28), kDetail);
@@ -1000,14 +1009,14 @@ void DrawDinosaur(QPainter& p) {
   ink.Shape(Oval(120, 590, 40, 50), [&] {
     ink.Lines({{70, 590}, {90, 575}, {105, 595}, {125, 575}, {140, 595}, {170, 580}});
   });
-  Flower(ink, 700, 600, 14, 650);
+  Flower(ink, 700, 600, 18, 650);
 }
 
 }  // namespace
 
 const std::vector<BundledPage>& BundledPages() {
-  // The seeds were taken from the drawings when they were made (pagegen --suggest-seeds): one point
-  // well inside every enclosed area of 400 pixels or more.
+  // The seeds were taken from the drawings when they were made (pagegen --suggest-seeds), in the
+  // drawings' own coordinates: one point well inside every enclosed area of 400 pixels or more.
   // clang-format off
   static const std::vector<BundledPage> pages = {
       {QStringLiteral("Cat.bmp"), 900, 660, DrawCat, {
@@ -1113,12 +1122,49 @@ const std::vector<BundledPage>& BundledPages() {
   return pages;
 }
 
-QImage RenderPage(const BundledPage& page) {
-  QImage image(page.width, page.height, QImage::Format_RGB32);
+namespace {
+
+qreal PageScale(const BundledPage& page, QSize limit) {
+  return std::min(qreal(limit.width()) / page.width, qreal(limit.height()) / page.height);
+}
+
+// Where two lines nearly meet, the drawing leaves white specks of a few pixels: too small to colour
+// or to see as a place of their own, they only look like dust. They become part of the line.
+void InkSpecks(QImage& image) {
+  constexpr int kSpeck = 12;
+  const RegionMap map = LabelRegions(image, 255);
+  for (int y = 0; y < map.height; ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < map.width; ++x) {
+      const int id = map.At({x, y});
+      if (id >= 0 && map.sizes[static_cast<size_t>(id)] < kSpeck) row[x] = qRgb(0, 0, 0);
+    }
+  }
+}
+
+}  // namespace
+
+QSize PageSize(const BundledPage& page, QSize limit) {
+  const qreal scale = PageScale(page, limit);
+  return {qRound(page.width * scale), qRound(page.height * scale)};
+}
+
+std::vector<QPoint> PageSeeds(const BundledPage& page, QSize limit) {
+  const qreal scale = PageScale(page, limit);
+  std::vector<QPoint> seeds;
+  for (const QPoint& s : page.seeds) seeds.push_back((QPointF(s) * scale).toPoint());
+  return seeds;
+}
+
+QImage RenderPage(const BundledPage& page, QSize limit) {
+  QImage image(PageSize(page, limit), QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
+  const qreal scale = PageScale(page, limit);
+  painter.scale(scale, scale);
   page.draw(painter);
   painter.end();
+  InkSpecks(image);
   return image;
 }
 

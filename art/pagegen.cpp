@@ -1,5 +1,6 @@
 // Build-time generator: renders the bundled colouring pages into BMP files and the program icon into
-// PNG files, and refuses to succeed when a page has a gap through which a fill would leak.
+// PNG files, and refuses to succeed when a page has a gap through which a fill would leak or a pixel
+// that is neither black nor white.
 //   pagegen <images folder> [<icons folder>] [--suggest-seeds]
 // With --preview <folder> it also writes enlarged pictures of all artwork for looking at.
 #include <QDir>
@@ -21,21 +22,18 @@ using namespace pintoola::art;
 namespace {
 
 bool CheckPage(const BundledPage& page, const QImage& image) {
-  bool ok = true;
-  for (int openFrom : {255, 160}) {
-    const RegionMap map = LabelRegions(image, openFrom);
-    for (const QString& fault : CheckSeeds(map, page.seeds)) {
-      std::fprintf(stderr, "pagegen: %s (open from %d): %s\n", qPrintable(page.fileName), openFrom,
-                   qPrintable(fault));
-      ok = false;
-    }
-  }
-  return ok;
+  std::vector<QString> faults = CheckSeeds(LabelRegions(image, 255), PageSeeds(page));
+  // A grey pixel along a line is where a fill would stop short of it and leave a fringe.
+  if (const int grey = CountGreyPixels(image))
+    faults.push_back(QStringLiteral("%1 pixels are neither black nor white").arg(grey));
+  for (const QString& fault : faults)
+    std::fprintf(stderr, "pagegen: %s: %s\n", qPrintable(page.fileName), qPrintable(fault));
+  return faults.empty();
 }
 
 // Region map coloured at random with the seeds marked, to choose seeds and spot leaks.
 QImage RegionPicture(const BundledPage& page, const QImage& image) {
-  const RegionMap map = LabelRegions(image, 160);
+  const RegionMap map = LabelRegions(image, 255);
   QImage out(image.size(), QImage::Format_RGB32);
   for (int y = 0; y < map.height; ++y)
     for (int x = 0; x < map.width; ++x) {
@@ -45,8 +43,9 @@ QImage RegionPicture(const BundledPage& page, const QImage& image) {
     }
   QPainter p(&out);
   p.setPen(QPen(Qt::red, 3));
-  for (size_t i = 0; i < page.seeds.size(); ++i) {
-    const QPoint s = page.seeds[i];
+  const std::vector<QPoint> seeds = PageSeeds(page);
+  for (size_t i = 0; i < seeds.size(); ++i) {
+    const QPoint s = seeds[i];
     p.drawLine(s - QPoint(6, 6), s + QPoint(6, 6));
     p.drawLine(s - QPoint(-6, 6), s + QPoint(-6, 6));
     p.drawText(s + QPoint(8, -4), QString::number(i));
@@ -57,10 +56,10 @@ QImage RegionPicture(const BundledPage& page, const QImage& image) {
   return out;
 }
 
-// Prints a seed list for the page: one point well inside each enclosed area of 400 pixels or more,
-// for pasting into the page table when a drawing changes.
+// Prints a seed list for the page: one point well inside each enclosed area of 250 pixels or more,
+// in drawing coordinates, for pasting into the page table when a drawing changes.
 void SuggestSeeds(const BundledPage& page, const QImage& image) {
-  const RegionMap map = LabelRegions(image, 160);
+  const RegionMap map = LabelRegions(image, 255);
   std::vector<bool> edge(map.sizes.size(), false);
   for (int y = 0; y < map.height; ++y)
     for (int x = 0; x < map.width; ++x)
@@ -93,9 +92,13 @@ void SuggestSeeds(const BundledPage& page, const QImage& image) {
         best[static_cast<size_t>(id)] = {x, y};
       }
     }
+  const qreal toDrawing = qreal(page.width) / image.width();
   std::printf("%s:", qPrintable(page.fileName));
   for (size_t id = 0; id < map.sizes.size(); ++id)
-    if (!edge[id] && map.sizes[id] >= 400) std::printf(" {%d, %d},", best[id].x(), best[id].y());
+    if (!edge[id] && map.sizes[id] >= 250) {
+      const QPoint s = (QPointF(best[id]) * toDrawing).toPoint();
+      std::printf(" {%d, %d},", s.x(), s.y());
+    }
   std::printf("\n");
 }
 

@@ -8,9 +8,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <chrono>
 #include <functional>
 
+#include "art/Pages.h"
 #include "engine/PageBitmap.h"
 #include "engine/RegionFill.h"
 #include "palette/CnColorGrid.h"
@@ -30,22 +32,11 @@ bool WaitFor(const std::function<bool()>& ready, int ms) {
   return ready();
 }
 
-// Two closed boxes on white: a fill inside one must not reach the other.
-void WritePage(const std::string& path, int w, int h, int inset) {
-  PageBitmap page;
-  page.SetSize(w, h, clWhite);
-  BitmapImage* img = page.BeginDraw();
-  auto box = [&](int l, int t, int r, int b) {
-    for (int y = t; y <= b; ++y)
-      for (int x = l; x <= r; ++x) {
-        if (x > l + 2 && x < r - 2 && y > t + 2 && y < b - 2) continue;
-        uint8_t* p = img->Row(y) + 3 * x;
-        p[0] = p[1] = p[2] = 0;
-      }
-  };
-  box(inset, inset, w / 2 - 5, h - inset);
-  box(w / 2 + 5, inset, w - inset, h - inset);
-  page.SaveToFile(path);
+// The bundled page the pages library lists first: it sorts names without regard to case.
+const art::BundledPage& FirstBundledPage() {
+  return *std::min_element(art::BundledPages().begin(), art::BundledPages().end(), [](const auto& a, const auto& b) {
+    return a.fileName.compare(b.fileName, Qt::CaseInsensitive) < 0;
+  });
 }
 
 class EndToEnd : public ::testing::Test {
@@ -119,10 +110,13 @@ TEST_F(EndToEnd, OpenColourUndoRecolourSaveAndExit) {
   const QString exe = QCoreApplication::applicationDirPath() + "/pintoola";
   ASSERT_TRUE(QFile::copy(exe, folder + "/pintoola"));
   QFile::setPermissions(folder + "/pintoola", QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
+  // The pages the build drew, as an installed program has them.
   ASSERT_TRUE(QDir(folder).mkdir("images"));
-  const std::string first = (folder + "/images/a_first.bmp").toStdString();
-  WritePage(first, 300, 200, 10);
-  WritePage((folder + "/images/b_second.bmp").toStdString(), 240, 160, 20);
+  const QDir bundled(QCoreApplication::applicationDirPath() + "/images");
+  for (const art::BundledPage& page : art::BundledPages())
+    ASSERT_TRUE(QFile::copy(bundled.filePath(page.fileName), folder + "/images/" + page.fileName));
+  const art::BundledPage& firstPage = FirstBundledPage();
+  const std::string first = (folder + "/images/" + firstPage.fileName).toStdString();
 
   program.setProcessEnvironment(env);
   program.setWorkingDirectory("/");
@@ -156,8 +150,8 @@ TEST_F(EndToEnd, OpenColourUndoRecolourSaveAndExit) {
                             QPoint((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
   Click(cellCentre);
 
-  // The page view starts at (120, 61): fill inside the left box, undo, fill again.
-  const QPoint inside(60, 80);
+  // The page view starts at (120, 61): fill inside an area of the page, undo, fill again.
+  const QPoint inside = art::PageSeeds(firstPage).front();
   Click(QPoint(120, 61) + inside);
   Click({5 + 2 * 81 + 37, 28});  // undo
   Click(QPoint(120, 61) + inside);
@@ -181,23 +175,30 @@ TEST_F(EndToEnd, OpenColourUndoRecolourSaveAndExit) {
   EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(program.exitCode(), 0);
 
-  // The project holds the page with exactly the box's inside in red.
+  // The project holds the page with exactly that area in red, and the red reaches the black lines
+  // all round: no pixel of another colour lies between them.
   PageBitmap expected, saved;
   expected.LoadFromFile(first);
   FillRegion(expected, inside.x(), inside.y(), clRed, bsSolid);
   ASSERT_TRUE(QFile::exists(folder + "/Projects/Sketcha1.bmp")) << "no project was saved";
   EXPECT_FALSE(QFile::exists(folder + "/Projects/Sketcha2.bmp"));
   saved.LoadFromFile((folder + "/Projects/Sketcha1.bmp").toStdString());
-  ASSERT_EQ(saved.Width(), 300);
-  ASSERT_EQ(saved.Height(), 200);
-  int differing = 0, red = 0;
-  for (int y = 0; y < 200; ++y)
-    for (int x = 0; x < 300; ++x) {
+  ASSERT_EQ(saved.Width(), expected.Width());
+  ASSERT_EQ(saved.Height(), expected.Height());
+  int differing = 0, red = 0, fringe = 0;
+  for (int y = 0; y < saved.Height(); ++y)
+    for (int x = 0; x < saved.Width(); ++x) {
       differing += saved.Pixels(x, y) != expected.Pixels(x, y);
-      red += saved.Pixels(x, y) == clRed;
+      if (saved.Pixels(x, y) != clRed) continue;
+      ++red;
+      for (const QPoint n : {QPoint(x - 1, y), QPoint(x + 1, y), QPoint(x, y - 1), QPoint(x, y + 1)}) {
+        const TColor c = saved.Pixels(n.x(), n.y());
+        fringe += c != clRed && c != clBlack && c != -1;  // −1: beyond the page
+      }
     }
   EXPECT_EQ(differing, 0);
-  EXPECT_GT(red, 10000);
+  EXPECT_GT(red, 1000);
+  EXPECT_EQ(fringe, 0);
 }
 
 }  // namespace
