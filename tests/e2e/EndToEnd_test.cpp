@@ -1,34 +1,17 @@
 // The real program under a virtual X server, driven with the pointer and keys only.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
-#include <chrono>
-#include <functional>
 
 #include "engine/PageBitmap.h"
-#include "engine/RegionFill.h"
-#include "palette/CnColorGrid.h"
-#include "palette/CnGridLayout.h"
+#include "support/XSession.h"
 
 namespace pintoola {
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-bool WaitFor(const std::function<bool()>& ready, int ms) {
-  const auto end = Clock::now() + std::chrono::milliseconds(ms);
-  while (Clock::now() < end) {
-    if (ready()) return true;
-    QThread::msleep(100);
-  }
-  return ready();
-}
 
 // Two closed boxes on white: a fill inside one must not reach the other.
 void WritePage(const std::string& path, int w, int h, int inset) {
@@ -51,66 +34,18 @@ void WritePage(const std::string& path, int w, int h, int inset) {
 class EndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (QProcess::execute("sh", {"-c", "command -v Xvfb && command -v xdotool"}) != 0)
-      GTEST_SKIP() << "Xvfb or xdotool is not installed: the end-to-end test cannot run here";
-    display = QString(":%1").arg(90 + (QCoreApplication::applicationPid() % 100));
-    xvfb.start("Xvfb", {display, "-screen", "0", "1366x768x24", "-nolisten", "tcp"});
-    const QString socket = "/tmp/.X11-unix/X" + display.mid(1);
-    if (!xvfb.waitForStarted(5000) || !WaitFor([&] { return QFile::exists(socket); }, 10000))
-      GTEST_SKIP() << "Xvfb could not start on " << display.toStdString();
-    env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display);
-    env.remove("QT_QPA_PLATFORM");
-    env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    if (const QString why = ui.Start(); !why.isEmpty())
+      GTEST_SKIP() << why.toStdString() << ": the end-to-end test cannot run here";
   }
   void TearDown() override {
     if (program.state() != QProcess::NotRunning) {
       program.kill();
       program.waitForFinished(5000);
     }
-    if (xvfb.state() != QProcess::NotRunning) {
-      xvfb.terminate();
-      xvfb.waitForFinished(5000);
-    }
   }
 
-  QString Xdotool(const QStringList& args) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start("xdotool", args);
-    p.waitForFinished(15000);
-    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-  }
-  // The window with exactly this title, or empty.
-  QString FindWindow(const QString& title) {
-    const QStringList ids = Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).split('\n');
-    return ids.isEmpty() ? QString() : ids.last().trimmed();
-  }
-  bool WaitWindow(const QString& title, int ms = 20000) {
-    return WaitFor([&] { return !FindWindow(title).isEmpty(); }, ms);
-  }
-  QPoint WindowOrigin(const QString& id) {
-    const QString out = Xdotool({"getwindowgeometry", "--shell", id});
-    int x = 0, y = 0;
-    for (const QString& line : out.split('\n')) {
-      if (line.startsWith("X=")) x = line.mid(2).toInt();
-      if (line.startsWith("Y=")) y = line.mid(2).toInt();
-    }
-    return {x, y};
-  }
-  void Click(QPoint p, int repeat = 1) {
-    Xdotool({"mousemove", QString::number(p.x()), QString::number(p.y())});
-    QThread::msleep(150);
-    QStringList args{"click"};
-    if (repeat > 1) args << "--repeat" << QString::number(repeat) << "--delay" << "80";
-    args << "1";
-    Xdotool(args);
-    QThread::msleep(400);
-  }
-
-  QString display;
-  QProcess xvfb, program;
-  QProcessEnvironment env;
+  XSession ui;
+  QProcess program;
 };
 
 TEST_F(EndToEnd, OpenColourUndoRecolourSaveAndExit) {
@@ -124,80 +59,32 @@ TEST_F(EndToEnd, OpenColourUndoRecolourSaveAndExit) {
   WritePage(first, 300, 200, 10);
   WritePage((folder + "/images/b_second.bmp").toStdString(), 240, 160, 20);
 
+  QProcessEnvironment env = ui.Environment();
+  env.insert("ASAN_OPTIONS", "detect_leaks=0");
   program.setProcessEnvironment(env);
   program.setWorkingDirectory("/");
   program.start(folder + "/pintoola", {});
   ASSERT_TRUE(program.waitForStarted(10000));
-  ASSERT_TRUE(WaitWindow("Pintoola", 60000)) << "the main window did not appear";
-  QThread::msleep(1500);
+  ASSERT_TRUE(ui.WaitMainWindow());
 
-  // Open the pages library and confirm the first page by double clicking its tile.
-  Click({42, 28});
-  ASSERT_TRUE(WaitWindow("Coloring pages Library")) << "the pages library did not open";
-  QThread::msleep(800);
-  const QPoint lib = WindowOrigin(FindWindow("Coloring pages Library"));
-  Click(lib + QPoint(60, 60), 2);
-  ASSERT_TRUE(WaitFor([&] { return FindWindow("Coloring pages Library").isEmpty(); }, 10000));
-
-  // Pick red in the palette: the grid sits at (1, 58) in the window.
-  TCnColorGrid grid;
-  grid.SetColCount(7);
-  grid.SetRowCount(34);
-  grid.SetDefaultColWidth(15);
-  grid.SetDefaultRowHeight(15);
-  grid.SetCustomRowCount(10);
-  grid.SetCustomColCount(10);
-  int redCell = -1;
-  for (int i = 0; i < 7 * 34 && redCell < 0; ++i)
-    if (grid.CellColor(i) == clRed) redCell = i;
-  ASSERT_GE(redCell, 0);
-  const TRect cell = CellRect(grid.Metrics(), redCell % 7, redCell / 7);
-  const QPoint cellCentre = QPoint(1, 58) + grid.ClientRect().topLeft() +
-                            QPoint((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2);
-  Click(cellCentre);
-
-  // The page view starts at (120, 61): fill inside the left box, undo, fill again.
+  // Fill inside the left box in red, undo, fill again, save.
+  ASSERT_TRUE(ui.OpenFirstPage());
+  ASSERT_TRUE(ui.PickColour(clRed));
   const QPoint inside(60, 80);
-  Click(QPoint(120, 61) + inside);
-  Click({5 + 2 * 81 + 37, 28});  // undo
-  Click(QPoint(120, 61) + inside);
+  ui.ClickPage(inside);
+  ui.Undo();
+  ui.ClickPage(inside);
+  ASSERT_TRUE(ui.SaveProject());
 
-  // Save, then close the saved notice with its OK button.
-  Click({5 + 5 * 81 + 37, 28});
-  ASSERT_TRUE(WaitWindow("Project image")) << "the saved notice did not appear";
-  QThread::msleep(500);
-  const QPoint notice = WindowOrigin(FindWindow("Project image"));
-  Click(notice + QPoint(160 + 37, 40 + 12));
-  ASSERT_TRUE(WaitFor([&] { return FindWindow("Project image").isEmpty(); }, 10000));
-
-  // Exit, answering the question with its default button.
-  Click({1366 - 2 - 3 - 37, 28});
-  ASSERT_TRUE(WaitWindow("Confirm")) << "the exit question did not appear";
-  QThread::msleep(500);
-  const QString confirm = FindWindow("Confirm");
-  Xdotool({"windowfocus", "--sync", confirm});
-  Xdotool({"key", "--window", confirm, "Return"});
+  ASSERT_TRUE(ui.Exit());
   ASSERT_TRUE(program.waitForFinished(20000)) << "the program did not end after the exit question";
   EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(program.exitCode(), 0);
 
   // The project holds the page with exactly the box's inside in red.
-  PageBitmap expected, saved;
-  expected.LoadFromFile(first);
-  FillRegion(expected, inside.x(), inside.y(), clRed, bsSolid);
-  ASSERT_TRUE(QFile::exists(folder + "/Projects/Sketcha1.bmp")) << "no project was saved";
+  EXPECT_TRUE(
+      SavedWithFill(folder + "/Projects/Sketcha1.bmp", QString::fromStdString(first), inside, clRed, 10000));
   EXPECT_FALSE(QFile::exists(folder + "/Projects/Sketcha2.bmp"));
-  saved.LoadFromFile((folder + "/Projects/Sketcha1.bmp").toStdString());
-  ASSERT_EQ(saved.Width(), 300);
-  ASSERT_EQ(saved.Height(), 200);
-  int differing = 0, red = 0;
-  for (int y = 0; y < 200; ++y)
-    for (int x = 0; x < 300; ++x) {
-      differing += saved.Pixels(x, y) != expected.Pixels(x, y);
-      red += saved.Pixels(x, y) == clRed;
-    }
-  EXPECT_EQ(differing, 0);
-  EXPECT_GT(red, 10000);
 }
 
 }  // namespace
