@@ -1,9 +1,9 @@
-# The commands a newcomer needs: `make run`, `make test`, `make bench`.
+# The commands a newcomer needs: `make run`, `make test`, `make bench`; `make package` for a parent.
 JOBS ?= 2
 BUILD_RELEASE := build/release
 BUILD_TEST := build/test
 
-.PHONY: deps run test bench build-release build-test fuzz clean
+.PHONY: deps run test bench package build-release build-test fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -14,6 +14,13 @@ build-release: deps
 
 run: build-release
 	$(BUILD_RELEASE)/bin/pintoola
+
+# The Debian package of the Release build: $(BUILD_RELEASE)/pintoola_<version>_<arch>.deb, the only
+# one there, for `apt install ./$(BUILD_RELEASE)/pintoola_*.deb`.
+package: build-release
+	@scripts/install-deps package
+	rm -f $(BUILD_RELEASE)/pintoola_*.deb
+	cd $(BUILD_RELEASE) && cpack
 
 build-test: deps
 	cmake -S . -B $(BUILD_TEST) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPINTOOLA_SANITIZE=ON
