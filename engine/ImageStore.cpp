@@ -215,6 +215,7 @@ class ImageStore {
   }
 
   ImageVersion* Head() const { return versions_.back().get(); }
+  bool HasOlder() const { return versions_.size() > 1; }
   const BitmapImage& Live() const { return *live_; }
   BitmapImage& Live() { return *live_; }
 
@@ -252,7 +253,7 @@ class ImageStore {
   }
 
   void WillChange(int top, int bottom, size_t firstByte, size_t endByte) {
-    if (versions_.size() < 2) return;  // no older version needs these bytes
+    if (!HasOlder()) return;  // no older version needs these bytes
     top = std::max(top, 0);
     bottom = std::min(bottom, live_->height);
     endByte = std::min(endByte, static_cast<size_t>(live_->stride));
@@ -276,7 +277,7 @@ class ImageStore {
     if (holders_ == 0) return;  // the store goes with its last reference
     if (v == Head()) {
       // Back, tile by tile, to the newest version still held.
-      while (versions_.size() > 1 && Head()->holders == 0) {
+      while (HasOlder() && Head()->holders == 0) {
         ImageVersion& older = *versions_[versions_.size() - 2];
         older.before.RestoreInto(grid_, live_->pixels.data());
         older.before.Clear();
@@ -370,6 +371,8 @@ BitmapImage& ImageRef::Write() {
 void ImageRef::WillChange(int top, int bottom, size_t firstByte, size_t endByte) {
   store_->WillChange(top, bottom, firstByte, endByte);
 }
+
+bool ImageRef::KeepsOldPixels() const { return store_ && store_->HasOlder(); }
 
 long ImageRef::Holders() const { return version_ ? version_->holders : 0; }
 

@@ -57,6 +57,8 @@ class ImageRef {
   // Write(); throws std::bad_alloc with no pixel changed.
   void WillChange(int top, int bottom, size_t firstByte, size_t endByte);
 
+  // Whether WillChange keeps anything: an older version of the image is still held.
+  bool KeepsOldPixels() const;
   long Holders() const;
   bool SameVersion(const ImageRef& other) const { return version_ && version_ == other.version_; }
   // Bytes of before-images the image keeps for its older versions (rebuilt copies included).

@@ -86,6 +86,9 @@ class PageBitmap {
   // announces everything before it changes anything therefore fails with the page as it was.
   void WillChange(const TRect& area);
   void WillChangeAll() { WillChange(Rect(0, 0, Width(), Height())); }
+  // Whether WillChange has anything to do: some snapshot still holds pixels this page would
+  // overwrite. Lets a drawing of many small pieces skip announcing them when none does.
+  bool KeepsOldPixels() const { return image_.KeepsOldPixels(); }
   // Tell the owner the page changed.
   void Changed() const {
     if (onChange_) onChange_();

@@ -118,6 +118,34 @@ class ColorMatch {
     while (x > 0 && At(row, x - 1)) --x;
     return x;
   }
+  // The same two scans for a solid brush, painting the pixels they pass with `brush`'s colour
+  // right after comparing them: one pass over the row instead of two.
+  int RunEndPainting(uint8_t* row, int x, int end, const ColorMatch& brush) const {
+    uint64_t w[3];
+    while (end - x >= 8) {
+      uint8_t* p = row + 3 * static_cast<size_t>(x);
+      std::memcpy(w, p, 24);
+      if (((w[0] ^ q_[0]) | (w[1] ^ q_[1]) | (w[2] ^ q_[2])) != 0) break;
+      std::memcpy(p, brush.q_, 24);
+      x += 8;
+    }
+    for (; x < end && At(row, x); ++x) std::memcpy(row + 3 * static_cast<size_t>(x), brush.px_, 3);
+    return x;
+  }
+  // Paints and returns the start of the run left of `x` (x itself is not touched).
+  int RunStartPainting(uint8_t* row, int x, const ColorMatch& brush) const {
+    uint64_t w[3];
+    while (x >= 8) {
+      uint8_t* p = row + 3 * static_cast<size_t>(x - 8);
+      std::memcpy(w, p, 24);
+      if (((w[0] ^ q_[0]) | (w[1] ^ q_[1]) | (w[2] ^ q_[2])) != 0) break;
+      std::memcpy(p, brush.q_, 24);
+      x -= 8;
+    }
+    for (; x > 0 && At(row, x - 1); --x) std::memcpy(row + 3 * static_cast<size_t>(x - 1), brush.px_, 3);
+    return x;
+  }
+
  private:
   uint8_t px_[3];
   uint64_t q_[3];
@@ -155,9 +183,11 @@ class SpanPainter {
   uint8_t lines_[8];
 };
 
-// Finds the area of (x, y) and paints it, one span at a time: each span goes to `paint` (row,
-// first x, end x) as soon as it is known, is then marked in the mask, and `box` grows over it. If
-// `paint` throws, the mask and `box` hold exactly the spans painted before.
+// Finds the area of (x, y) and paints it, one span at a time; each span is marked in the mask as
+// soon as it is painted, and `box` grows over it. A span is painted by `paint` (row, first x, end
+// x) once the scan has found it, or, with kScanPainting, by the scans themselves as they pass
+// (solid brush `solid`, one pass over the row; only for drawing that needs no announcing). If
+// `paint` or the work list throws, the mask and `box` hold exactly the spans painted before.
 //
 // Every span is a whole run of start-colour pixels of one row, found on pixels nobody has painted
 // yet: an unmarked pixel still holds its original colour, a painted one is marked, and a marked run
@@ -165,25 +195,33 @@ class SpanPainter {
 // colour, says they are done). The rows next to a span are searched only over the part not already
 // covered by the span it came from; each span pushes at most three entries, so the work list never
 // outgrows three per span of the area.
-template <typename Paint>
-void FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, FillScratch& s, AreaBounds& box,
-              Paint&& paint) {
+template <bool kScanPainting, typename Paint>
+void FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, const ColorMatch& solid, FillScratch& s,
+              AreaBounds& box, Paint&& paint) {
   const int w = img.width, h = img.height;
-  auto take = [&](uint8_t* row, int py, int a, int b) {
-    paint(row, py, a, b);
+  // The run through cx, reaching left of it only when `left` says it may.
+  auto run = [&](uint8_t* row, int py, int cx, bool left) {
+    int a = cx, b;  // b exclusive
+    if constexpr (kScanPainting) {
+      if (left) a = match.RunStartPainting(row, cx, solid);
+      b = match.RunEndPainting(row, cx, w, solid);
+    } else {
+      if (left) a = match.RunStart(row, cx);
+      b = match.RunEnd(row, cx + 1, w);
+      paint(row, py, a, b);
+    }
     SetBits(s.MaskRow(py), a, b);
     box = {std::min(box.left, a), std::min(box.top, py), std::max(box.right, b - 1), std::max(box.bottom, py)};
+    return std::pair{a, b};
   };
-  uint8_t* row = img.Row(y);
-  const int a0 = match.RunStart(row, x), b0 = match.RunEnd(row, x + 1, w);
-  take(row, y, a0, b0);
+  const auto [a0, b0] = run(img.Row(y), y, x, true);
   s.work.push_back({y + 1, a0, b0 - 1, 1});
   s.work.push_back({y - 1, a0, b0 - 1, -1});
   while (!s.work.empty()) {
     const Pending p = s.work.back();
     s.work.pop_back();
     if (p.y < 0 || p.y >= h) continue;
-    row = img.Row(p.y);
+    uint8_t* row = img.Row(p.y);
     const uint64_t* bits = s.MaskRow(p.y);
     int cx = p.xl;
     while (cx <= p.xr) {
@@ -197,9 +235,7 @@ void FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, FillScrat
       }
       // Left of cx inside the range was another colour or already found (and found runs are
       // whole), so only a run starting at the range's left end can reach further left.
-      const int a = cx == p.xl ? match.RunStart(row, cx) : cx;
-      const int b = match.RunEnd(row, cx + 1, w);  // exclusive
-      take(row, p.y, a, b);
+      const auto [a, b] = run(row, p.y, cx, cx == p.xl);
       s.work.push_back({p.y + p.dy, a, b - 1, p.dy});
       if (a < p.xl) s.work.push_back({p.y - p.dy, a, p.xl - 1, -p.dy});
       if (b - 1 > p.xr) s.work.push_back({p.y - p.dy, p.xr + 1, b - 1, -p.dy});
@@ -244,12 +280,19 @@ void FillRegion(PageBitmap& page, int x, int y, TColor color, TBrushStyle style)
     s.Prepare(img->width, img->height);
     s.dirty = true;
     const SpanPainter paint(brush);
+    const ColorMatch match(start), solid(brush.color);
+    // With a snapshot holding the old pixels, every span is announced before it changes.
+    const bool announce = page.KeepsOldPixels();
     AreaBounds box{img->width, img->height, -1, -1};
     try {
-      FillArea(*img, x, y, ColorMatch(start), s, box, [&](uint8_t* row, int py, int a, int b) {
-        page.WillChange(Rect(a, py, b, py + 1));  // before the span's first byte changes
-        paint(row, py, a, b);
-      });
+      if (brush.kind == BrushKind::Solid && !announce) {
+        FillArea<true>(*img, x, y, match, solid, s, box, paint);
+      } else {
+        FillArea<false>(*img, x, y, match, solid, s, box, [&](uint8_t* row, int py, int a, int b) {
+          if (announce) page.WillChange(Rect(a, py, b, py + 1));
+          paint(row, py, a, b);
+        });
+      }
     } catch (...) {
       // Out of memory part-way (for the snapshots' copy of the old pixels, or the work list). The
       // spans painted so far held nothing but the start colour: painting them with it again gives
