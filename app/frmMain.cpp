@@ -50,6 +50,15 @@ void SetGradient(TcyGradient& g, TColor from, TColor to, int speed = -1) {
 
 }  // namespace
 
+void SetUpPalette(TCnColorGrid& grid) {
+  grid.SetColCount(7);
+  grid.SetRowCount(34);
+  grid.SetDefaultColWidth(15);
+  grid.SetDefaultRowHeight(15);
+  grid.SetCustomRowCount(10);
+  grid.SetCustomColCount(10);
+}
+
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setObjectName("Form1");
   setWindowTitle("Pintoola");
@@ -105,12 +114,7 @@ void TForm1::BuildControls() {
   pnl2->resize(116, 800);
   form->Add(pnl2, TAlign::alLeft);
   cnclrgrd1 = new TCnColorGrid(pnl2);
-  cnclrgrd1->SetColCount(7);
-  cnclrgrd1->SetRowCount(34);
-  cnclrgrd1->SetDefaultColWidth(15);
-  cnclrgrd1->SetDefaultRowHeight(15);
-  cnclrgrd1->SetCustomRowCount(10);
-  cnclrgrd1->SetCustomColCount(10);
+  SetUpPalette(*cnclrgrd1);
   cnclrgrd1->resize(115, 547);
   cnclrgrd1->setToolTip("Select a fill color");
   pnl2->ChildLayout()->Add(cnclrgrd1, TAlign::alTop);

@@ -114,6 +114,10 @@ class TForm1 : public QWidget {
   void StampSignature(int x, int y);
 };
 
+// Gives a grid the main window's palette settings (columns, rows, cell sizes, custom colours).
+// Tests and benchmarks that drive the real program use it to find a colour's cell on the screen.
+void SetUpPalette(TCnColorGrid& grid);
+
 // The six windows of the run, created once in this order by main().
 extern TForm1* Form1;
 

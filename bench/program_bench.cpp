@@ -15,6 +15,8 @@
 #include <fstream>
 #include <functional>
 
+#include "app/frmMain.h"
+#include "bench/Resident.h"
 #include "engine/PageBitmap.h"
 #include "palette/CnColorGrid.h"
 #include "palette/CnGridLayout.h"
@@ -33,20 +35,7 @@ bool WaitFor(const std::function<bool()>& ready, int ms) {
   return ready();
 }
 
-// Resident size and CPU time (clock ticks) of a process.
-double ResidentMiB(qint64 pid) {
-  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-  std::string key;
-  while (status >> key) {
-    if (key == "VmRSS:") {
-      double kb = 0;
-      status >> kb;
-      return kb / 1024.0;
-    }
-    status.ignore(1 << 16, '\n');
-  }
-  return 0;
-}
+// CPU time of a process, in clock ticks.
 long CpuTicks(qint64 pid) {
   std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
   std::string field;
@@ -116,12 +105,7 @@ void WaitIdle(qint64 pid) {
 // Centres of palette cells away from white, in screen coordinates (the grid sits at (1, 58)).
 std::vector<QPoint> PaletteCells() {
   TCnColorGrid grid;
-  grid.SetColCount(7);
-  grid.SetRowCount(34);
-  grid.SetDefaultColWidth(15);
-  grid.SetDefaultRowHeight(15);
-  grid.SetCustomRowCount(10);
-  grid.SetCustomColCount(10);
+  SetUpPalette(grid);
   std::vector<QPoint> cells;
   for (int i = 0; i < 7 * 20; ++i) {
     if (grid.CellColor(i) == clWhite) continue;
@@ -165,7 +149,8 @@ void BM_ProgramSession(benchmark::State& state) {
                      "60", "60", "click", "--repeat", "2", "--delay", "80", "1"});
     WaitFor([&] { return !desktop.HasWindow("Coloring pages Library"); }, 10000);
     WaitIdle(program.processId());
-    const double opened = ResidentMiB(program.processId());
+    const std::string pid = std::to_string(program.processId());
+    const double opened = ResidentBytes(pid) / (1 << 20);
 
     // Batches of palette-then-page clicks, each in one xdotool call. Consecutive page clicks land
     // in different cells, so no two make a double click.
@@ -185,7 +170,7 @@ void BM_ProgramSession(benchmark::State& state) {
       WaitIdle(program.processId());
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    const double after = ResidentMiB(program.processId());
+    const double after = ResidentBytes(pid) / (1 << 20);
     state.counters["rss_page_open_MiB"] = opened;
     state.counters["rss_after_clicks_MiB"] = after;
     state.counters["per_click_KiB"] = (after - opened) * 1024.0 / clicks;

@@ -9,31 +9,17 @@
 #include <chrono>
 #include <cstring>
 #include <cstdio>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/Resident.h"
 #include "engine/Contrast.h"
 #include "engine/RegionFill.h"
 #include "engine/UndoHistory.h"
 
 namespace pintoola {
 namespace {
-
-double ResidentBytes() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  while (status >> key) {
-    if (key == "VmRSS:") {
-      double kb = 0;
-      status >> kb;
-      return kb * 1024.0;
-    }
-    status.ignore(1 << 16, '\n');
-  }
-  return 0;
-}
 
 constexpr int kCell = 250, kLine = 3;
 

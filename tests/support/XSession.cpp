@@ -4,6 +4,7 @@
 #include <QThread>
 #include <chrono>
 
+#include "app/frmMain.h"
 #include "engine/PageBitmap.h"
 #include "engine/RegionFill.h"
 #include "palette/CnColorGrid.h"
@@ -149,12 +150,7 @@ void XSession::Click(QPoint p, int repeat) {
 ::testing::AssertionResult XSession::PickColour(TColor colour) {
   // The main window's grid, built with the main window's settings, tells where the colour's cell is.
   TCnColorGrid grid;
-  grid.SetColCount(7);
-  grid.SetRowCount(34);
-  grid.SetDefaultColWidth(15);
-  grid.SetDefaultRowHeight(15);
-  grid.SetCustomRowCount(10);
-  grid.SetCustomColCount(10);
+  SetUpPalette(grid);
   int index = -1;
   for (int i = 0; i < 7 * 34 && index < 0; ++i)
     if (grid.CellColor(i) == colour) index = i;

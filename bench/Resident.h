@@ -1,0 +1,23 @@
+#pragma once
+// Resident memory of a process, from the kernel's own accounting.
+#include <fstream>
+#include <string>
+
+namespace pintoola {
+
+// VmRSS of /proc/<pid>/status in bytes; `pid` "self" for this process. 0 when unreadable.
+inline double ResidentBytes(const std::string& pid = "self") {
+  std::ifstream status("/proc/" + pid + "/status");
+  std::string key;
+  while (status >> key) {
+    if (key == "VmRSS:") {
+      double kb = 0;
+      status >> kb;
+      return kb * 1024.0;
+    }
+    status.ignore(1 << 16, '\n');
+  }
+  return 0;
+}
+
+}  // namespace pintoola
