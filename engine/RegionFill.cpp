@@ -184,10 +184,10 @@ class SpanPainter {
 };
 
 // Finds the area of (x, y) and paints it, one span at a time; each span is marked in the mask as
-// soon as it is painted, and `box` grows over it. A span is painted by `paint` (row, first x, end
-// x) once the scan has found it, or, with kScanPainting, by the scans themselves as they pass
+// soon as it is painted. Returns the area's bounds. A span is painted by `paint` (row, first x,
+// end x) once the scan has found it, or, with kScanPainting, by the scans themselves as they pass
 // (solid brush `solid`, one pass over the row; only for drawing that needs no announcing). If
-// `paint` or the work list throws, the mask and `box` hold exactly the spans painted before.
+// `paint` or the work list throws, the mask holds exactly the spans painted before.
 //
 // Every span is a whole run of start-colour pixels of one row, found on pixels nobody has painted
 // yet: an unmarked pixel still holds its original colour, a painted one is marked, and a marked run
@@ -196,9 +196,10 @@ class SpanPainter {
 // covered by the span it came from; each span pushes at most three entries, so the work list never
 // outgrows three per span of the area.
 template <bool kScanPainting, typename Paint>
-void FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, const ColorMatch& solid, FillScratch& s,
-              AreaBounds& box, Paint&& paint) {
+AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, const ColorMatch& solid, FillScratch& s,
+                    Paint&& paint) {
   const int w = img.width, h = img.height;
+  AreaBounds box{x, y, x, y};
   // The run through cx, reaching left of it only when `left` says it may.
   auto run = [&](uint8_t* row, int py, int cx, bool left) {
     int a = cx, b;  // b exclusive
@@ -242,6 +243,7 @@ void FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, const Col
       cx = b + 1;
     }
   }
+  return box;
 }
 
 // Paints every span the mask holds inside `box`.
@@ -283,12 +285,12 @@ void FillRegion(PageBitmap& page, int x, int y, TColor color, TBrushStyle style)
     const ColorMatch match(start), solid(brush.color);
     // With a snapshot holding the old pixels, every span is announced before it changes.
     const bool announce = page.KeepsOldPixels();
-    AreaBounds box{img->width, img->height, -1, -1};
+    AreaBounds box;
     try {
       if (brush.kind == BrushKind::Solid && !announce) {
-        FillArea<true>(*img, x, y, match, solid, s, box, paint);
+        box = FillArea<true>(*img, x, y, match, solid, s, paint);
       } else {
-        FillArea<false>(*img, x, y, match, solid, s, box, [&](uint8_t* row, int py, int a, int b) {
+        box = FillArea<false>(*img, x, y, match, solid, s, [&](uint8_t* row, int py, int a, int b) {
           if (announce) page.WillChange(Rect(a, py, b, py + 1));
           paint(row, py, a, b);
         });
@@ -297,7 +299,7 @@ void FillRegion(PageBitmap& page, int x, int y, TColor color, TBrushStyle style)
       // Out of memory part-way (for the snapshots' copy of the old pixels, or the work list). The
       // spans painted so far held nothing but the start colour: painting them with it again gives
       // the page back as it was.
-      PaintArea(*img, box, SpanPainter(RealizeBrush(start, bsSolid)), s);
+      PaintArea(*img, {0, 0, img->width - 1, img->height - 1}, SpanPainter(RealizeBrush(start, bsSolid)), s);
       throw;
     }
     ClearMask(box, s);
