@@ -14,6 +14,27 @@ constexpr size_t kTileRows = 32;
 constexpr size_t kTileBytes = 96;  // 32 pixels at 24 bits
 constexpr size_t kSlotBytes = kTileRows * kTileBytes;
 
+// A tile row of three bytes repeated.
+struct Pattern {
+  explicit Pattern(const uint8_t (&three)[3]) {
+    for (size_t i = 0; i < kTileBytes; ++i) bytes[i] = three[i % 3];
+  }
+  // The first n bytes of a row are the pattern's. For a whole row, twelve word compares.
+  template <typename N>
+  bool Matches(const uint8_t* row, N n) const {
+    if constexpr (N() == kTileBytes) {
+      uint64_t a[kTileBytes / 8], b[kTileBytes / 8], diff = 0;
+      std::memcpy(a, row, kTileBytes);
+      std::memcpy(b, bytes, kTileBytes);
+      for (size_t i = 0; i < kTileBytes / 8; ++i) diff |= a[i] ^ b[i];
+      return diff == 0;
+    } else {
+      return std::memcmp(row, bytes, n) == 0;
+    }
+  }
+  uint8_t bytes[kTileBytes];
+};
+
 // Which bytes of an image's buffer each tile covers. Tiles are numbered row by row in storage
 // order; those on the right and bottom edges are cut to the buffer.
 class TileGrid {
@@ -27,51 +48,53 @@ class TileGrid {
   size_t Count() const { return cols_ * rows_; }
   size_t Tile(size_t storageRow, size_t byte) const { return storageRow / kTileRows * cols_ + byte / kTileBytes; }
   size_t Cols() const { return cols_; }
-
   void ToSlot(size_t tile, const uint8_t* buffer, uint8_t* slot) const {
-    ForRows(tile, buffer, [&](const uint8_t* bytes, size_t n) {
+    Rows(tile, buffer, [&](const uint8_t* bytes, auto n) {
       std::memcpy(slot, bytes, n);
       slot += kTileBytes;
     });
   }
   void FromSlot(size_t tile, const uint8_t* slot, uint8_t* buffer) const {
-    ForRows(tile, buffer, [&](uint8_t* bytes, size_t n) {
+    Rows(tile, buffer, [&](uint8_t* bytes, auto n) {
       std::memcpy(bytes, slot, n);
       slot += kTileBytes;
     });
   }
-
   // Whether every row of the tile is its first three bytes over and over (one colour at 24 bits,
-  // or one index at 8), and which three.
+  // one index at 8), and which three.
   bool Uniform(size_t tile, const uint8_t* buffer, uint8_t (&three)[3]) const {
-    const uint8_t* first = buffer + Offset(tile);
-    const size_t n = Width(tile);
-    if (n < 3) return false;
-    std::memcpy(three, first, 3);
-    uint8_t pattern[kTileBytes];
-    Repeat(three, pattern, n);
+    if (Width(tile) < 3) return false;
+    std::memcpy(three, buffer + Offset(tile), 3);
+    const Pattern pattern(three);
     bool uniform = true;
-    ForRows(tile, buffer, [&](const uint8_t* bytes, size_t m) { uniform = uniform && std::memcmp(bytes, pattern, m) == 0; });
+    Rows(tile, buffer, [&](const uint8_t* bytes, auto n) { uniform = uniform && pattern.Matches(bytes, n); });
     return uniform;
   }
+  // Every row of the tile made its three bytes over and over.
   void Fill(size_t tile, const uint8_t (&three)[3], uint8_t* buffer) const {
-    uint8_t pattern[kTileBytes];
-    Repeat(three, pattern, Width(tile));
-    ForRows(tile, buffer, [&](uint8_t* bytes, size_t n) { std::memcpy(bytes, pattern, n); });
+    const Pattern pattern(three);
+    Rows(tile, buffer, [&](uint8_t* bytes, auto n) { std::memcpy(bytes, pattern.bytes, n); });
   }
 
  private:
-  size_t Offset(size_t tile) const { return tile / cols_ * kTileRows * stride_ + tile % cols_ * kTileBytes; }
+  // Storage rows [first, end) of a tile, its first byte in the buffer and its bytes per row.
+  size_t FirstRow(size_t tile) const { return tile / cols_ * kTileRows; }
+  size_t EndRow(size_t tile) const { return std::min(height_, FirstRow(tile) + kTileRows); }
+  size_t Offset(size_t tile) const { return FirstRow(tile) * stride_ + tile % cols_ * kTileBytes; }
   size_t Width(size_t tile) const { return std::min(kTileBytes, stride_ - tile % cols_ * kTileBytes); }
-  static void Repeat(const uint8_t (&three)[3], uint8_t* out, size_t n) {
-    for (size_t i = 0; i < n; ++i) out[i] = three[i % 3];
-  }
-  // Calls f(row bytes, count) for each of the tile's rows.
+
+  // f(row bytes, count) for each of the tile's rows. The count is a constant for a whole tile, so
+  // that the copies compile to a few vector moves instead of library calls.
   template <typename Byte, typename F>
-  void ForRows(size_t tile, Byte* buffer, F&& f) const {
-    const size_t y0 = tile / cols_ * kTileRows, y1 = std::min(height_, y0 + kTileRows), n = Width(tile);
+  void Rows(size_t tile, Byte* buffer, F&& f) const {
     Byte* bytes = buffer + Offset(tile);
-    for (size_t y = y0; y < y1; ++y, bytes += stride_) f(bytes, n);
+    const size_t n = Width(tile);
+    for (size_t y = FirstRow(tile); y < EndRow(tile); ++y, bytes += stride_) {
+      if (n == kTileBytes)
+        f(bytes, std::integral_constant<size_t, kTileBytes>());
+      else
+        f(bytes, n);
+    }
   }
 
   size_t stride_, height_, cols_, rows_;
@@ -80,12 +103,22 @@ class TileGrid {
 }  // namespace
 
 // Before-images of tiles, each saved at most once. A tile of one colour keeps only that colour;
-// the others keep their bytes in slots, which sit in chunks of kChunkSlots (only the last chunk
-// may be smaller, so that a small journal costs little and growth copies little).
+// the others keep their bytes in slots. Slots come in chunks that grow with the journal (big ones are kernel
+// mappings with huge pages, which fault in far faster), filled in order.
 class TileJournal {
  public:
   void Start(size_t tileCount) { has_.assign((tileCount + 63) / 64, 0); }
   bool Has(size_t tile) const { return (has_[tile >> 6] >> (tile & 63)) & 1u; }
+
+  // Room for `more` slots, so that as many tiles can be saved without another allocation: one
+  // chunk for a whole page's worth rather than many.
+  void Reserve(size_t more) {
+    if (raw_.capacity() - raw_.size() < more) raw_.reserve(std::max(raw_.size() + more, 2 * raw_.capacity()));
+    if (!chunks_.empty() && chunks_.back().slots - chunks_.back().used >= more) return;
+    const size_t slots = std::max(more, std::clamp<size_t>(raw_.size(), 4, kMaxGrowth));
+    Chunk fresh{PixelBuffer(slots * kSlotBytes, false), slots, 0};
+    chunks_.push_back(std::move(fresh));
+  }
 
   // Keeps the tile's bytes as they are in `buffer`. Throws std::bad_alloc with nothing kept.
   void Save(size_t tile, const TileGrid& grid, const uint8_t* buffer) {
@@ -93,15 +126,15 @@ class TileJournal {
     if (grid.Uniform(tile, buffer, u.three)) {
       uniform_.push_back(u);
     } else {
-      ReserveSlot();
-      grid.ToSlot(tile, buffer, Slot(raw_.size()));
-      raw_.push_back(static_cast<uint32_t>(tile));  // within the reserved capacity
+      Reserve(1);
+      grid.ToSlot(tile, buffer, NextSlot());
+      Taken(tile);
     }
     Mark(tile);
   }
 
   void RestoreInto(const TileGrid& grid, uint8_t* buffer) const {
-    for (size_t i = 0; i < raw_.size(); ++i) grid.FromSlot(raw_[i], Slot(i), buffer);
+    ForSlots([&](uint32_t tile, const uint8_t* slot) { grid.FromSlot(tile, slot, buffer); });
     for (const UniformTile& u : uniform_) grid.Fill(u.tile, u.three, buffer);
   }
 
@@ -109,13 +142,13 @@ class TileJournal {
   // not change between the two versions, so its bytes there are this version's too. A failure
   // part-way leaves only right tiles taken.
   void Absorb(const TileJournal& newer) {
-    for (size_t i = 0; i < newer.raw_.size(); ++i) {
-      if (Has(newer.raw_[i])) continue;
-      ReserveSlot();
-      std::memcpy(Slot(raw_.size()), newer.Slot(i), kSlotBytes);
-      raw_.push_back(newer.raw_[i]);
-      Mark(newer.raw_[i]);
-    }
+    newer.ForSlots([&](uint32_t tile, const uint8_t* slot) {
+      if (Has(tile)) return;
+      Reserve(1);
+      std::memcpy(NextSlot(), slot, kSlotBytes);
+      Taken(tile);
+      Mark(tile);
+    });
     for (const UniformTile& u : newer.uniform_) {
       if (Has(u.tile)) continue;
       uniform_.push_back(u);
@@ -125,77 +158,61 @@ class TileJournal {
 
   // Gives back the room reserved beyond the saved tiles; called once the journal is complete.
   void Trim() noexcept {
-    const size_t keep = (raw_.size() + kChunkSlots - 1) / kChunkSlots;
-    while (chunks_.size() > keep) {
-      capacity_ -= chunks_.back().slots;
-      chunks_.pop_back();
+    std::erase_if(chunks_, [](const Chunk& c) { return c.used == 0; });
+    for (Chunk& c : chunks_) {
+      c.bytes.Shrink(c.used * kSlotBytes);
+      c.slots = c.used;
     }
     try {
-      if (keep > 0) {
-        Chunk& last = chunks_.back();
-        const size_t used = raw_.size() - (keep - 1) * kChunkSlots;
-        if (used < last.slots) {
-          Chunk exact(used);
-          std::memcpy(exact.bytes.get(), last.bytes.get(), used * kSlotBytes);
-          capacity_ -= last.slots - used;
-          last = std::move(exact);
-        }
-      }
       raw_.shrink_to_fit();
       uniform_.shrink_to_fit();
-    } catch (const std::bad_alloc&) {  // keeps the larger room
+    } catch (const std::bad_alloc&) {  // keeps the larger lists
     }
   }
 
   void Clear() noexcept {
     std::vector<Chunk>().swap(chunks_);
-    capacity_ = 0;
     std::vector<uint32_t>().swap(raw_);
     std::vector<UniformTile>().swap(uniform_);
     std::vector<uint64_t>().swap(has_);
   }
 
+  // What the saved tiles take, with their lists; room reserved but not yet used (given back by
+  // Trim) does not count.
   size_t Bytes() const {
-    return capacity_ * kSlotBytes + raw_.capacity() * sizeof(uint32_t) + uniform_.capacity() * sizeof(UniformTile) +
-           has_.capacity() * sizeof(uint64_t);
+    return raw_.size() * (kSlotBytes + sizeof(uint32_t)) + uniform_.size() * sizeof(UniformTile) +
+           has_.size() * sizeof(uint64_t);
   }
 
  private:
-  static constexpr size_t kChunkSlots = 32;
+  static constexpr size_t kMaxGrowth = (size_t{2} << 20) / kSlotBytes;  // a chunk grows to 2 MiB
   struct Chunk {
-    explicit Chunk(size_t n) : bytes(std::make_unique_for_overwrite<uint8_t[]>(n * kSlotBytes)), slots(n) {}
-    std::unique_ptr<uint8_t[]> bytes;
-    size_t slots;
+    PixelBuffer bytes;
+    size_t slots, used;
   };
   struct UniformTile {
     uint32_t tile;
     uint8_t three[3];
   };
 
-  // Room for one more slot, and for its entry in raw_.
-  void ReserveSlot() {
-    if (raw_.size() == raw_.capacity()) raw_.reserve(std::max<size_t>(8, 2 * raw_.size()));
-    if (raw_.size() < capacity_) return;
-    if (!chunks_.empty() && chunks_.back().slots < kChunkSlots) {
-      Chunk& last = chunks_.back();
-      Chunk bigger(std::min(kChunkSlots, 2 * last.slots));
-      std::memcpy(bigger.bytes.get(), last.bytes.get(), last.slots * kSlotBytes);  // all in use
-      capacity_ += bigger.slots - last.slots;
-      last = std::move(bigger);
-    } else {
-      Chunk fresh(4);
-      chunks_.push_back(std::move(fresh));
-      capacity_ += chunks_.back().slots;
-    }
+  uint8_t* NextSlot() { return chunks_.back().bytes.data() + chunks_.back().used * kSlotBytes; }
+  void Taken(size_t tile) {
+    ++chunks_.back().used;
+    raw_.push_back(static_cast<uint32_t>(tile));  // within the reserved capacity
   }
-  uint8_t* Slot(size_t i) const { return chunks_[i / kChunkSlots].bytes.get() + i % kChunkSlots * kSlotBytes; }
   void Mark(size_t tile) { has_[tile >> 6] |= uint64_t{1} << (tile & 63); }
+  // f(tile, slot bytes) for every tile kept in a slot.
+  template <typename F>
+  void ForSlots(F&& f) const {
+    size_t i = 0;
+    for (const Chunk& c : chunks_)
+      for (size_t j = 0; j < c.used; ++j) f(raw_[i++], c.bytes.data() + j * kSlotBytes);
+  }
 
-  std::vector<uint64_t> has_;          // a bit per tile of the image
-  std::vector<uint32_t> raw_;          // tiles kept in slots, in slot order
-  std::vector<UniformTile> uniform_;   // tiles of one colour
+  std::vector<uint64_t> has_;         // a bit per tile of the image
+  std::vector<uint32_t> raw_;         // tiles kept in slots, in slot order
+  std::vector<UniformTile> uniform_;  // tiles of one colour
   std::vector<Chunk> chunks_;
-  size_t capacity_ = 0;  // slots in all chunks
 };
 
 struct ImageVersion {
@@ -264,7 +281,12 @@ class ImageStore {
     const size_t first = grid_.Tile(static_cast<size_t>(lo), firstByte);
     const size_t last = grid_.Tile(static_cast<size_t>(hi), endByte - 1);
     const size_t cols = last % grid_.Cols() - first % grid_.Cols() + 1;
-    // Tile by tile: a failure part-way leaves right before-images kept and no pixel changed.
+    size_t missing = 0;
+    for (size_t row = first; row <= last; row += grid_.Cols())
+      for (size_t t = row; t < row + cols; ++t) missing += !journal.Has(t);
+    if (missing == 0) return;
+    journal.Reserve(missing);
+    // A failure part-way leaves right before-images kept and no pixel changed.
     for (size_t row = first; row <= last; row += grid_.Cols())
       for (size_t t = row; t < row + cols; ++t)
         if (!journal.Has(t)) journal.Save(t, grid_, live_->pixels.data());

@@ -61,7 +61,8 @@ class ImageRef {
   bool KeepsOldPixels() const;
   long Holders() const;
   bool SameVersion(const ImageRef& other) const { return version_ && version_ == other.version_; }
-  // Bytes of before-images the image keeps for its older versions (rebuilt copies included).
+  // Bytes of before-images the image keeps for its older versions (rebuilt copies included; room
+  // reserved for the drawing under way, given back when the next snapshot's drawing starts, not).
   size_t KeptBytes() const;
 
  private:
