@@ -1,5 +1,6 @@
 #pragma once
 // Rectangles as the drawing code thinks of them: right and bottom are one past the last pixel.
+#include <algorithm>
 
 namespace pintoola {
 
@@ -20,6 +21,13 @@ struct TRect {
 };
 
 constexpr TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+
+// The smallest rectangle holding both; an empty one counts for nothing.
+constexpr TRect Union(const TRect& a, const TRect& b) {
+  if (a.IsEmpty()) return b;
+  if (b.IsEmpty()) return a;
+  return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom)};
+}
 constexpr TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
 
 }  // namespace pintoola

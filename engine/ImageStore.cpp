@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,9 @@ constexpr size_t kTileRows = 32;
 constexpr size_t kTileBytes = 96;  // 32 pixels at 24 bits
 constexpr size_t kSlotBytes = kTileRows * kTileBytes;
 
+// A whole tile row's byte count as a type, so that copies of it compile to a few vector moves.
+using WholeRow = std::integral_constant<size_t, kTileBytes>;
+
 // A tile row of three bytes repeated.
 struct Pattern {
   explicit Pattern(const uint8_t (&three)[3]) {
@@ -22,7 +26,7 @@ struct Pattern {
   // The first n bytes of a row are the pattern's. For a whole row, twelve word compares.
   template <typename N>
   bool Matches(const uint8_t* row, N n) const {
-    if constexpr (N() == kTileBytes) {
+    if constexpr (std::is_same_v<N, WholeRow>) {
       uint64_t a[kTileBytes / 8], b[kTileBytes / 8], diff = 0;
       std::memcpy(a, row, kTileBytes);
       std::memcpy(b, bytes, kTileBytes);
@@ -83,15 +87,14 @@ class TileGrid {
   size_t Offset(size_t tile) const { return FirstRow(tile) * stride_ + tile % cols_ * kTileBytes; }
   size_t Width(size_t tile) const { return std::min(kTileBytes, stride_ - tile % cols_ * kTileBytes); }
 
-  // f(row bytes, count) for each of the tile's rows. The count is a constant for a whole tile, so
-  // that the copies compile to a few vector moves instead of library calls.
+  // f(row bytes, count) for each of the tile's rows; the count is a WholeRow where it can be.
   template <typename Byte, typename F>
   void Rows(size_t tile, Byte* buffer, F&& f) const {
     Byte* bytes = buffer + Offset(tile);
     const size_t n = Width(tile);
     for (size_t y = FirstRow(tile); y < EndRow(tile); ++y, bytes += stride_) {
       if (n == kTileBytes)
-        f(bytes, std::integral_constant<size_t, kTileBytes>());
+        f(bytes, WholeRow());
       else
         f(bytes, n);
     }
@@ -103,8 +106,8 @@ class TileGrid {
 }  // namespace
 
 // Before-images of tiles, each saved at most once. A tile of one colour keeps only that colour;
-// the others keep their bytes in slots. Slots come in chunks that grow with the journal (big ones are kernel
-// mappings with huge pages, which fault in far faster), filled in order.
+// the others keep their bytes in slots. Slots come in chunks that grow with the journal (big ones
+// are kernel mappings with huge pages, which fault in far faster), filled in order.
 class TileJournal {
  public:
   void Start(size_t tileCount) { has_.assign((tileCount + 63) / 64, 0); }
@@ -114,9 +117,9 @@ class TileJournal {
   // chunk for a whole page's worth rather than many.
   void Reserve(size_t more) {
     if (raw_.capacity() - raw_.size() < more) raw_.reserve(std::max(raw_.size() + more, 2 * raw_.capacity()));
-    if (!chunks_.empty() && chunks_.back().slots - chunks_.back().used >= more) return;
+    if (!chunks_.empty() && chunks_.back().Slots() - chunks_.back().used >= more) return;
     const size_t slots = std::max(more, std::clamp<size_t>(raw_.size(), 4, kMaxGrowth));
-    Chunk fresh{PixelBuffer(slots * kSlotBytes, false), slots, 0};
+    Chunk fresh{PixelBuffer(slots * kSlotBytes, false), 0};
     chunks_.push_back(std::move(fresh));
   }
 
@@ -159,10 +162,7 @@ class TileJournal {
   // Gives back the room reserved beyond the saved tiles; called once the journal is complete.
   void Trim() noexcept {
     std::erase_if(chunks_, [](const Chunk& c) { return c.used == 0; });
-    for (Chunk& c : chunks_) {
-      c.bytes.Shrink(c.used * kSlotBytes);
-      c.slots = c.used;
-    }
+    for (Chunk& c : chunks_) c.bytes.Shrink(c.used * kSlotBytes);
     try {
       raw_.shrink_to_fit();
       uniform_.shrink_to_fit();
@@ -188,7 +188,8 @@ class TileJournal {
   static constexpr size_t kMaxGrowth = (size_t{2} << 20) / kSlotBytes;  // a chunk grows to 2 MiB
   struct Chunk {
     PixelBuffer bytes;
-    size_t slots, used;
+    size_t used;
+    size_t Slots() const { return bytes.size() / kSlotBytes; }
   };
   struct UniformTile {
     uint32_t tile;
@@ -281,15 +282,17 @@ class ImageStore {
     const size_t first = grid_.Tile(static_cast<size_t>(lo), firstByte);
     const size_t last = grid_.Tile(static_cast<size_t>(hi), endByte - 1);
     const size_t cols = last % grid_.Cols() - first % grid_.Cols() + 1;
-    size_t missing = 0;
-    for (size_t row = first; row <= last; row += grid_.Cols())
-      for (size_t t = row; t < row + cols; ++t) missing += !journal.Has(t);
-    if (missing == 0) return;
-    journal.Reserve(missing);
+    auto missing = [&](auto&& f) {  // f(tile) for each tile of the range not kept yet
+      for (size_t row = first; row <= last; row += grid_.Cols())
+        for (size_t t = row; t < row + cols; ++t)
+          if (!journal.Has(t)) f(t);
+    };
+    size_t count = 0;
+    missing([&](size_t) { ++count; });
+    if (count == 0) return;
+    journal.Reserve(count);
     // A failure part-way leaves right before-images kept and no pixel changed.
-    for (size_t row = first; row <= last; row += grid_.Cols())
-      for (size_t t = row; t < row + cols; ++t)
-        if (!journal.Has(t)) journal.Save(t, grid_, live_->pixels.data());
+    missing([&](size_t t) { journal.Save(t, grid_, live_->pixels.data()); });
   }
 
   void Release(ImageVersion* v) noexcept {

@@ -47,6 +47,10 @@ PixelBuffer::PixelBuffer(size_t size, bool zeroed) : data_(nullptr, Free{0}), si
 
 void PixelBuffer::Shrink(size_t size) noexcept {
   if (size >= size_) return;
+  if (size == 0) {
+    *this = PixelBuffer();
+    return;
+  }
   if (data_.get_deleter().mapped != 0) {
     // The pages past the new end go back to the system; the rest stays where it is.
     const size_t keep = MappedSpan(size), had = MappedSpan(data_.get_deleter().mapped);

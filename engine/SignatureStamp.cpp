@@ -16,12 +16,6 @@ TRect OnPage(const BitmapImage& img, int64_t left, int64_t top, int width, int h
   return {clampX(left), clampY(top), clampX(left + width), clampY(top + height)};
 }
 
-TRect Union(const TRect& a, const TRect& b) {
-  if (a.IsEmpty()) return b.IsEmpty() ? TRect{} : b;
-  if (b.IsEmpty()) return a;
-  return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right), std::max(a.Bottom, b.Bottom)};
-}
-
 }  // namespace
 
 int FontPixelHeight(int points, int dpi) {

@@ -24,13 +24,6 @@ int ZoomedHeight(int height, int zoomPercent) {
   return static_cast<int>(std::nearbyint(height * static_cast<double>(zoomPercent) / 100.0));
 }
 
-TRect Union(const TRect& a, const TRect& b) {
-  if (a.IsEmpty()) return b;
-  if (b.IsEmpty()) return a;
-  return Rect(std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
-              std::max(a.Bottom, b.Bottom));
-}
-
 }  // namespace
 
 // ---- TcyAnimation -----------------------------------------------------------------------------
