@@ -1,5 +1,6 @@
 #include "thumbs/JvThumbnails.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMouseEvent>
@@ -58,7 +59,7 @@ void TFileName::SetFileName(const std::string& path) {
 }
 
 QString TFileName::TimeText(const QDateTime& t) {
-  return t.isValid() ? QLocale().toString(t, QLocale::ShortFormat) : QStringLiteral("Unknown");
+  return t.isValid() ? QLocale().toString(t, QLocale::ShortFormat) : QCoreApplication::translate("TFileName", "Unknown");
 }
 
 // ---- title bar and shadow -----------------------------------------------------------------------
