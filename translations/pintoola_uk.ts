@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Скасувати</translation>
+        <translation>Назад</translation>
     </message>
     <message>
         <source>&amp;Help</source>
