@@ -124,6 +124,14 @@ TEST(Catalogues, FollowTheLocaleWithQtsOwnTextsAndEnglishOtherwise) {
   }
 }
 
+TEST(Catalogues, ARightToLeftSessionKeepsTheLayoutLeftToRight) {
+  Language hebrew(QLocale(QStringLiteral("he_IL")));
+  ASSERT_EQ(QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION"), QStringLiteral("RTL"))
+      << "Qt's Hebrew catalogue asks for right to left";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+}
+
 TEST(Catalogues, ErrorsTranslatedWithTheirFileNames) {
   Language polish(QLocale(QStringLiteral("pl_PL")));
   EXPECT_EQ(TranslatedError("Cannot create file \"/tmp/Zoë.bmp\". Permission denied"),
@@ -254,6 +262,7 @@ TEST_F(Windows, UnderAPseudoLanguageEveryTextIsTranslatedAndMeasured) {
   for (const char* error : {"Bitmap image is not valid", "Stream read error", "Stream write error", "Error",
                             "Out of memory", "Printing in progress", "Printer selected is not valid",
                             "Printer is not currently printing", "Cannot open clipboard: no clipboard is available",
+                            "Scan line index out of range", "Grid index out of range",
                             "Cannot open file \"a.bmp\". No such file or directory",
                             "Cannot create file \"b.bmp\". Permission denied", "System Error.  Code: 5.\nAccess denied",
                             "'x' is not a valid integer value"}) {
