@@ -64,10 +64,22 @@ TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons bu
   r.text = text;
   r.buttons = buttons;
   switch (type) {
-    case TMsgDlgType::mtWarning: r.caption = QCoreApplication::translate("MessageBox", "Warning"); r.icon = TMsgIcon::Warning; break;
-    case TMsgDlgType::mtError: r.caption = QCoreApplication::translate("MessageBox", "Error"); r.icon = TMsgIcon::Error; break;
-    case TMsgDlgType::mtInformation: r.caption = QCoreApplication::translate("MessageBox", "Information"); r.icon = TMsgIcon::Information; break;
-    case TMsgDlgType::mtConfirmation: r.caption = QCoreApplication::translate("MessageBox", "Confirm"); r.icon = TMsgIcon::Question; break;
+    case TMsgDlgType::mtWarning:
+      r.caption = QCoreApplication::translate("MessageBox", "Warning");
+      r.icon = TMsgIcon::Warning;
+      break;
+    case TMsgDlgType::mtError:
+      r.caption = QCoreApplication::translate("MessageBox", "Error");
+      r.icon = TMsgIcon::Error;
+      break;
+    case TMsgDlgType::mtInformation:
+      r.caption = QCoreApplication::translate("MessageBox", "Information");
+      r.icon = TMsgIcon::Information;
+      break;
+    case TMsgDlgType::mtConfirmation:
+      r.caption = QCoreApplication::translate("MessageBox", "Confirm");
+      r.icon = TMsgIcon::Question;
+      break;
     case TMsgDlgType::mtCustom: r.caption = QApplication::applicationName(); break;
   }
   r.defaultResult = (buttons & mbOK) ? mrOk : (buttons & mbYes) ? mrYes : mrNone;

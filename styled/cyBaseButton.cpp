@@ -406,7 +406,7 @@ void TcyBaseButton::SetKind(TBitBtnKind value) {
   const auto& k = kKinds[value];
   SetDefault(k.isDefault);
   SetCancel(k.isCancel);
-  FCaption = *k.caption ? QCoreApplication::translate("TcyBitBtn", k.caption) : QString();
+  FCaption = QCoreApplication::translate("TcyBitBtn", k.caption);
   UpdateMnemonic();
   FModalResult = k.modalResult;
   SetGlyph(KindGlyph(value), 2);

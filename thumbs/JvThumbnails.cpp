@@ -59,7 +59,8 @@ void TFileName::SetFileName(const std::string& path) {
 }
 
 QString TFileName::TimeText(const QDateTime& t) {
-  return t.isValid() ? QLocale().toString(t, QLocale::ShortFormat) : QCoreApplication::translate("TFileName", "Unknown");
+  if (!t.isValid()) return QCoreApplication::translate("TFileName", "Unknown");
+  return QLocale().toString(t, QLocale::ShortFormat);
 }
 
 // ---- title bar and shadow -----------------------------------------------------------------------
