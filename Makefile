@@ -3,7 +3,7 @@ JOBS ?= 2
 BUILD_RELEASE := build/release
 BUILD_TEST := build/test
 
-.PHONY: deps run test bench package build-release build-test fuzz clean
+.PHONY: deps run test bench package build-release build-test fuzz clean translations
 
 deps:
 	@scripts/install-deps
@@ -36,6 +36,12 @@ test: build-test
 
 bench: build-release
 	scripts/run-bench $(BUILD_RELEASE)
+
+# Brings translations/*.ts up to date with the texts in every source folder (lupdate); translate
+# what it marks unfinished with linguist or a text editor.
+translations: deps
+	cmake -S . -B $(BUILD_RELEASE) -DCMAKE_BUILD_TYPE=Release -DPINTOOLA_BENCH=ON -DPINTOOLA_TESTS=OFF
+	cmake --build $(BUILD_RELEASE) --target update_translations
 
 # The page reader under libFuzzer for FUZZ_SECONDS over the seed corpus and the kept findings.
 FUZZ_SECONDS ?= 600

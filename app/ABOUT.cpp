@@ -8,6 +8,7 @@
 #include "platform/Files.h"
 #include "platform/Image.h"
 #include "platform/Panel.h"
+#include "platform/Translations.h"
 #include "platform/Windows.h"
 #include "styled/cyBitBtn.h"
 #include "styled/cyLabel.h"
@@ -16,7 +17,9 @@ namespace pintoola {
 
 TAboutBox* AboutBox = nullptr;
 
-QString TAboutBox::Address() { return "file://" + QString::fromStdString(ExeFolder()) + "help/index.html"; }
+QString TAboutBox::Address() {
+  return "file://" + LocalizedFile(QString::fromStdString(ExeFolder()) + "help", "index", "html");
+}
 
 TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
   setWindowTitle("Pintoola 1.0");
@@ -52,7 +55,7 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
   lbl1 = new TcyLabel(pnl4);
   lbl1->SetAutoSize(false);
   lbl1->setGeometry(1, 8, 307, 16);
-  lbl1->SetCaption("Pintoola help");
+  lbl1->SetCaption(tr("Pintoola help"));
   lbl1->SetAlignment(taCenter);
   lbl1->SetTransparent(true);
   TFontSpec link;

@@ -20,7 +20,7 @@ TLibraryForm::TLibraryForm(QWidget* owner, const LibrarySettings& s)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       FFolderName(s.folderName) {
-  setWindowTitle(QString::fromUtf8(s.caption));
+  setWindowTitle(tr(s.caption));
   setFont(ToQFont(TFontSpec{}));
   setFixedSize(462, 363);
   setAutoFillBackground(true);

@@ -14,7 +14,7 @@ class TCyPanel;
 class TcyBitBtn;
 
 struct LibrarySettings {
-  const char* caption;
+  const char* caption;  // source text in the pintoola::TLibraryForm context
   const char* folderName;  // inside the executable's folder
   int thumbSide;
   TViewType alignView;

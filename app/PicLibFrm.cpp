@@ -1,5 +1,7 @@
 #include "app/PicLibFrm.h"
 
+#include <QtGlobal>
+
 #include "styled/cyBitBtn.h"
 
 namespace pintoola {
@@ -7,7 +9,8 @@ namespace pintoola {
 TForm2* Form2 = nullptr;
 
 namespace {
-constexpr LibrarySettings kPages = {"Coloring pages Library", "images", 170, vtFitToScreen, true, tpNone};
+constexpr LibrarySettings kPages = {QT_TRANSLATE_NOOP("pintoola::TLibraryForm", "Coloring pages Library"), "images",
+                                    170, vtFitToScreen, true, tpNone};
 }
 
 TForm2::TForm2(QWidget* owner) : TLibraryForm(owner, kPages) {

@@ -15,7 +15,7 @@ namespace pintoola {
 TForm5* Form5 = nullptr;
 
 TForm5::TForm5(QWidget* owner) : QDialog(owner) {
-  setWindowTitle("Project image");
+  setWindowTitle(tr("Project image"));
   setFont(ToQFont(TFontSpec{}));
   auto* layout = new AlignLayout(this);
   cypnl1 = new TCyPanel(this);
@@ -30,7 +30,7 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   font.color = clYellow;
   lbl1->SetFont(font);
   lbl1->resize(379, 16);
-  lbl1->SetCaption("Project was successfully saved to the projects library");
+  lbl1->SetCaption(tr("Project was successfully saved to the projects library"));
   lbl1->SetAlignment(taCenter);
   lbl1->SetTransparent(true);
   lbl1->Shadow().SetColor(clNavy);

@@ -88,26 +88,26 @@ void TForm1::BuildControls() {
   SetGradient(cypnl1->Degrade(), clAqua, clBlue);
   pnl1->ChildLayout()->Add(cypnl1, TAlign::alClient);
 
-  auto toolButton = [this](TAlign side, art::GlyphId glyph, const char* hint) {
+  auto toolButton = [this](TAlign side, art::GlyphId glyph, const QString& hint) {
     auto* b = new TcyBitBtn(cypnl1);
     b->resize(75, 47);
     SetGradient(b->Degrade(), clYellow, clOrange, 90);
     b->SetGlyph(art::Glyph(glyph));
-    b->setToolTip(QString::fromUtf8(hint));
+    b->setToolTip(hint);
     cypnl1->ChildLayout()->Add(b, side, WithMargins());
     return b;
   };
-  btn1 = toolButton(TAlign::alLeft, art::GlyphId::btn1, "Open a new coloring page...");
-  btn4 = toolButton(TAlign::alLeft, art::GlyphId::btn4, "Open existing project...");
-  btn20 = toolButton(TAlign::alLeft, art::GlyphId::btn20, "Undo last change");
-  btn22 = toolButton(TAlign::alLeft, art::GlyphId::btn22, "Reset coloring page");
-  btn23 = toolButton(TAlign::alLeft, art::GlyphId::btn23, "Close coloring page");
-  btn24 = toolButton(TAlign::alLeft, art::GlyphId::btn24, "Save project...");
-  btn25 = toolButton(TAlign::alLeft, art::GlyphId::btn25, "Print project...");
-  btn13 = toolButton(TAlign::alLeft, art::GlyphId::btn13, "Copy image to clipboard");
-  btn19 = toolButton(TAlign::alRight, art::GlyphId::btn19, "Exit to Windows");
-  btn8 = toolButton(TAlign::alRight, art::GlyphId::btn8, "Minimize");
-  btn26 = toolButton(TAlign::alRight, art::GlyphId::btn26, "About...");
+  btn1 = toolButton(TAlign::alLeft, art::GlyphId::btn1, tr("Open a new coloring page..."));
+  btn4 = toolButton(TAlign::alLeft, art::GlyphId::btn4, tr("Open existing project..."));
+  btn20 = toolButton(TAlign::alLeft, art::GlyphId::btn20, tr("Undo last change"));
+  btn22 = toolButton(TAlign::alLeft, art::GlyphId::btn22, tr("Reset coloring page"));
+  btn23 = toolButton(TAlign::alLeft, art::GlyphId::btn23, tr("Close coloring page"));
+  btn24 = toolButton(TAlign::alLeft, art::GlyphId::btn24, tr("Save project..."));
+  btn25 = toolButton(TAlign::alLeft, art::GlyphId::btn25, tr("Print project..."));
+  btn13 = toolButton(TAlign::alLeft, art::GlyphId::btn13, tr("Copy image to clipboard"));
+  btn19 = toolButton(TAlign::alRight, art::GlyphId::btn19, tr("Exit to Windows"));
+  btn8 = toolButton(TAlign::alRight, art::GlyphId::btn8, tr("Minimize"));
+  btn26 = toolButton(TAlign::alRight, art::GlyphId::btn26, tr("About..."));
 
   // Palette column.
   pnl2 = new TPanel(this);
@@ -116,7 +116,7 @@ void TForm1::BuildControls() {
   cnclrgrd1 = new TCnColorGrid(pnl2);
   SetUpPalette(*cnclrgrd1);
   cnclrgrd1->resize(115, 547);
-  cnclrgrd1->setToolTip("Select a fill color");
+  cnclrgrd1->setToolTip(tr("Select a fill color"));
   pnl2->ChildLayout()->Add(cnclrgrd1, TAlign::alTop);
   pnl4 = new TPanel(pnl2);
   pnl2->ChildLayout()->Add(pnl4, TAlign::alClient);
@@ -129,7 +129,7 @@ void TForm1::BuildControls() {
   cypnl2->ChildLayout()->Add(cypnl3, TAlign::alTop, WithMargins());
   image3 = new TImage(cypnl3);
   image3->resize(96, 33);
-  image3->setToolTip("Selected color");
+  image3->setToolTip(tr("Selected color"));
   cypnl3->ChildLayout()->Add(image3, TAlign::alTop, WithMargins());
   lbl1 = new TcyLabel(cypnl2);
   lbl1->resize(100, 13);
@@ -148,22 +148,22 @@ void TForm1::BuildControls() {
   image2 = new TImage(pnl3);
   pnl3->ChildLayout()->Add(image2, TAlign::alClient, WithMargins());
 
-  auto styleButton = [this](art::GlyphId glyph, const char* hint) {
+  auto styleButton = [this](art::GlyphId glyph, const QString& hint) {
     auto* b = new TcyBitBtn(cypnl4);
     b->resize(106, 40);
     SetGradient(b->Degrade(), clAqua, clBlue, 90);
     b->SetGlyph(art::Glyph(glyph));
-    b->setToolTip(QString::fromUtf8(hint));
+    b->setToolTip(hint);
     cypnl4->ChildLayout()->Add(b, TAlign::alTop, WithMargins());
     return b;
   };
-  btn3 = styleButton(art::GlyphId::btn3, "Solid fill");
-  btn2 = styleButton(art::GlyphId::btn2, "Cross lines fill");
-  btn5 = styleButton(art::GlyphId::btn5, "Diagonal cross lines fill");
-  btn7 = styleButton(art::GlyphId::btn7, "Vertical lines fill");
-  btn6 = styleButton(art::GlyphId::btn6, "Horizontal lines fill");
-  btn9 = styleButton(art::GlyphId::btn9, "Diagonal lines fill 1");
-  btn10 = styleButton(art::GlyphId::btn10, "Diagonal lines fill 2");
+  btn3 = styleButton(art::GlyphId::btn3, tr("Solid fill"));
+  btn2 = styleButton(art::GlyphId::btn2, tr("Cross lines fill"));
+  btn5 = styleButton(art::GlyphId::btn5, tr("Diagonal cross lines fill"));
+  btn7 = styleButton(art::GlyphId::btn7, tr("Vertical lines fill"));
+  btn6 = styleButton(art::GlyphId::btn6, tr("Horizontal lines fill"));
+  btn9 = styleButton(art::GlyphId::btn9, tr("Diagonal lines fill 1"));
+  btn10 = styleButton(art::GlyphId::btn10, tr("Diagonal lines fill 2"));
 
   cypnl5 = new TCyPanel(cypnl4);
   cypnl5->resize(112, 110);
@@ -173,13 +173,13 @@ void TForm1::BuildControls() {
   btn11->resize(104, 40);
   SetGradient(btn11->Degrade(), clAqua, clBlue, 90);
   btn11->SetGlyph(art::Glyph(art::GlyphId::btn11));
-  btn11->setToolTip("Fix image");
+  btn11->setToolTip(tr("Fix image"));
   cypnl5->ChildLayout()->Add(btn11, TAlign::alBottom, WithMargins());
   btn12 = new TcySpeedButton(cypnl5);
   btn12->resize(104, 40);
   SetGradient(btn12->Degrade(), clAqua, clBlue, 90);
   btn12->SetGlyph(art::Glyph(art::GlyphId::btn12));
-  btn12->setToolTip("Add your signature");
+  btn12->setToolTip(tr("Add your signature"));
   btn12->SetGroupIndex(1);
   btn12->SetAllowAllUp(true);
   cypnl5->ChildLayout()->Add(btn12, TAlign::alBottom, WithMargins());
@@ -236,7 +236,7 @@ void TForm1::ShowMaximized() {
 }
 
 bool TForm1::FormCloseQuery() {
-  return MessageDlg("Do you want to exit Pintoola ?", TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes;
+  return MessageDlg(tr("Do you want to exit Pintoola ?"), TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -382,7 +382,7 @@ void TForm1::btn24Click() {
   if (FileExists(check))
     Form5->exec();
   else
-    MessageDlg("Pintoola can't save the image !", TMsgDlgType::mtError, mbOK);
+    MessageDlg(tr("Pintoola can't save the image !"), TMsgDlgType::mtError, mbOK);
 }
 
 void TForm1::btn25Click() {
@@ -394,7 +394,7 @@ void TForm1::btn25Click() {
 
 void TForm1::btn13Click() {
   if (PageEmpty()) {
-    MessageDlg("No image to copy !", TMsgDlgType::mtWarning, mbOK);
+    MessageDlg(tr("No image to copy !"), TMsgDlgType::mtWarning, mbOK);
     return;
   }
   CopyPageToClipboard(image2->Picture());

@@ -43,7 +43,7 @@ void TSignatureEdit::insertFromMimeData(const QMimeData* source) {
 }
 
 TForm4::TForm4(QWidget* owner) : QDialog(owner) {
-  setWindowTitle("Create signature");
+  setWindowTitle(tr("Create signature"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFont(ToQFont(TFontSpec{}));
   setFixedSize(295, 137);
@@ -51,7 +51,7 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
 
   cypnl1 = new TCyPanel(this);
   cypnl1->resize(295, 89);
-  cypnl1->SetCaption("Enter your signature:");
+  cypnl1->SetCaption(tr("Enter your signature:"));
   cypnl1->SetAlignment(taLeftJustify);
   cypnl1->SetLayout(tlTop);
   cypnl1->Degrade().SetFromColor(clYellow);
@@ -77,7 +77,7 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   btn1 = button(TAlign::alLeft);
   btn1->SetKind(bkOK);
   btn3 = button(TAlign::alLeft);
-  btn3->setToolTip("Set signature font");
+  btn3->setToolTip(tr("Set signature font"));
   btn3->SetGlyph(art::Glyph(art::GlyphId::btn12));
   btn2 = button(TAlign::alRight);
   btn2->SetKind(bkCancel);

@@ -9,6 +9,7 @@
 
 #include "platform/DrawSurface.h"
 #include "platform/MessageBox.h"
+#include "platform/Translations.h"
 
 namespace pintoola {
 
@@ -39,6 +40,7 @@ int& ProgramNameOnly(int argc, char** argv) {
 TApplication::TApplication(int argc, char** argv) : QApplication(ProgramNameOnly(argc, argv), programArgv) {
   setApplicationName(QStringLiteral("Doodlo"));
   setApplicationVersion(QStringLiteral("1.0.0.0"));
+  InstallTranslations(QLocale::system());
   setStyle(new HintStyle);
   QPalette tips = QToolTip::palette();
   tips.setColor(QPalette::ToolTipBase, ToQColor(clInfoBk));
@@ -58,9 +60,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     }
     return QApplication::notify(receiver, event);
   } catch (const std::bad_alloc&) {
-    ShowErrorBox(QStringLiteral("Out of memory"));
+    ShowErrorBox(TranslatedError("Out of memory"));
   } catch (const std::exception& e) {
-    ShowErrorBox(QString::fromUtf8(e.what()));
+    ShowErrorBox(TranslatedError(e.what()));
   }
   return true;
 }

@@ -19,42 +19,54 @@
 namespace pintoola {
 
 const NamedColor kStandardColors[16] = {
-    {clBlack, "Black"}, {clMaroon, "Maroon"}, {clGreen, "Green"},   {clOlive, "Olive"},
-    {clNavy, "Navy"},   {clPurple, "Purple"}, {clTeal, "Teal"},     {clGray, "Gray"},
-    {clSilver, "Silver"}, {clRed, "Red"},     {clLime, "Lime"},     {clYellow, "Yellow"},
-    {clBlue, "Blue"},   {clFuchsia, "Fuchsia"}, {clAqua, "Aqua"},   {clWhite, "White"},
+    {clBlack, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Black")},
+    {clMaroon, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Maroon")},
+    {clGreen, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Green")},
+    {clOlive, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Olive")},
+    {clNavy, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Navy")},
+    {clPurple, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Purple")},
+    {clTeal, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Teal")},
+    {clGray, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Gray")},
+    {clSilver, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Silver")},
+    {clRed, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Red")},
+    {clLime, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Lime")},
+    {clYellow, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Yellow")},
+    {clBlue, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Blue")},
+    {clFuchsia, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Fuchsia")},
+    {clAqua, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "Aqua")},
+    {clWhite, QT_TRANSLATE_NOOP("pintoola::TFontDialog", "White")},
 };
 
 TFontDialog::TFontDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Font");
+  setWindowTitle(tr("Font"));
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel("&Font:"), 0, 0);
+  grid->addWidget(new QLabel(tr("&Font:")), 0, 0);
   families = new QListWidget;
   families->addItems(QFontDatabase::families());
   grid->addWidget(families, 1, 0, 3, 1);
-  grid->addWidget(new QLabel("&Size:"), 0, 1);
+  grid->addWidget(new QLabel(tr("&Size:")), 0, 1);
   size = new QSpinBox;
   size->setRange(1, 400);
   grid->addWidget(size, 1, 1);
 
-  auto* effects = new QGroupBox("Effects");
+  auto* effects = new QGroupBox(tr("Effects"));
   auto* ev = new QVBoxLayout(effects);
-  bold = new QCheckBox("&Bold");
-  italic = new QCheckBox("&Italic");
-  underline = new QCheckBox("&Underline");
-  strikeOut = new QCheckBox("Stri&keout");
+  bold = new QCheckBox(tr("&Bold"));
+  italic = new QCheckBox(tr("&Italic"));
+  underline = new QCheckBox(tr("&Underline"));
+  strikeOut = new QCheckBox(tr("Stri&keout"));
   for (QCheckBox* c : {bold, italic, underline, strikeOut}) ev->addWidget(c);
-  ev->addWidget(new QLabel("&Color:"));
+  ev->addWidget(new QLabel(tr("&Color:")));
   color = new QComboBox;
   for (const NamedColor& c : kStandardColors) {
     QPixmap chip(14, 14);
     chip.fill(ToQColor(c.color));
-    color->addItem(QIcon(chip), c.name, c.color);
+    color->addItem(QIcon(chip), tr(c.name), c.color);
   }
   ev->addWidget(color);
   grid->addWidget(effects, 2, 1);
 
-  auto* sampleBox = new QGroupBox("Sample");
+  auto* sampleBox = new QGroupBox(tr("Sample"));
   auto* sv = new QVBoxLayout(sampleBox);
   sample = new QLabel("AaBbYyZz");
   sample->setAlignment(Qt::AlignCenter);

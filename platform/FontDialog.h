@@ -25,7 +25,7 @@ struct FontChoice {
 // The sixteen standard colours offered for text, with their names.
 struct NamedColor {
   TColor color;
-  const char* name;
+  const char* name;  // source text in the pintoola::TFontDialog context
 };
 extern const NamedColor kStandardColors[16];
 

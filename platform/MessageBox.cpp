@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -35,14 +36,14 @@ TModalResult ShowMessageBox(const MessageRequest& request) {
     TModalResult result;
     QMessageBox::ButtonRole role;
   };
-  const Choice choices[] = {{mbYes, "&Yes", mrYes, QMessageBox::YesRole},
-                            {mbNo, "&No", mrNo, QMessageBox::NoRole},
-                            {mbOK, "OK", mrOk, QMessageBox::AcceptRole},
-                            {mbCancel, "Cancel", mrCancel, QMessageBox::RejectRole}};
+  const Choice choices[] = {{mbYes, QT_TRANSLATE_NOOP("MessageBox", "&Yes"), mrYes, QMessageBox::YesRole},
+                            {mbNo, QT_TRANSLATE_NOOP("MessageBox", "&No"), mrNo, QMessageBox::NoRole},
+                            {mbOK, QT_TRANSLATE_NOOP("MessageBox", "OK"), mrOk, QMessageBox::AcceptRole},
+                            {mbCancel, QT_TRANSLATE_NOOP("MessageBox", "Cancel"), mrCancel, QMessageBox::RejectRole}};
   std::vector<std::pair<QAbstractButton*, TModalResult>> made;
   for (const Choice& c : choices) {
     if (!(request.buttons & c.flag)) continue;
-    QPushButton* b = box.addButton(QString::fromUtf8(c.caption), c.role);
+    QPushButton* b = box.addButton(QCoreApplication::translate("MessageBox", c.caption), c.role);
     made.emplace_back(b, c.result);
     if (c.result == request.defaultResult) box.setDefaultButton(b);
   }
@@ -63,10 +64,22 @@ TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons bu
   r.text = text;
   r.buttons = buttons;
   switch (type) {
-    case TMsgDlgType::mtWarning: r.caption = "Warning"; r.icon = TMsgIcon::Warning; break;
-    case TMsgDlgType::mtError: r.caption = "Error"; r.icon = TMsgIcon::Error; break;
-    case TMsgDlgType::mtInformation: r.caption = "Information"; r.icon = TMsgIcon::Information; break;
-    case TMsgDlgType::mtConfirmation: r.caption = "Confirm"; r.icon = TMsgIcon::Question; break;
+    case TMsgDlgType::mtWarning:
+      r.caption = QCoreApplication::translate("MessageBox", "Warning");
+      r.icon = TMsgIcon::Warning;
+      break;
+    case TMsgDlgType::mtError:
+      r.caption = QCoreApplication::translate("MessageBox", "Error");
+      r.icon = TMsgIcon::Error;
+      break;
+    case TMsgDlgType::mtInformation:
+      r.caption = QCoreApplication::translate("MessageBox", "Information");
+      r.icon = TMsgIcon::Information;
+      break;
+    case TMsgDlgType::mtConfirmation:
+      r.caption = QCoreApplication::translate("MessageBox", "Confirm");
+      r.icon = TMsgIcon::Question;
+      break;
     case TMsgDlgType::mtCustom: r.caption = QApplication::applicationName(); break;
   }
   r.defaultResult = (buttons & mbOK) ? mrOk : (buttons & mbYes) ? mrYes : mrNone;

@@ -1,6 +1,7 @@
 #include "styled/cyBaseButton.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -390,17 +391,22 @@ void TcyBaseButton::SetKind(TBitBtnKind value) {
     int modalResult;
     bool isDefault, isCancel;
   } kKinds[] = {
-      {"", mrNone, false, false},        {"OK", mrOk, true, false},
-      {"Cancel", mrCancel, false, true}, {"&Help", mrNone, false, false},
-      {"&Yes", mrYes, true, false},      {"&No", mrNo, false, true},
-      {"&Close", mrNone, false, false},  {"Abort", mrAbort, false, false},
-      {"&Retry", mrRetry, false, false}, {"&Ignore", mrIgnore, false, false},
-      {"&All", mrAll, false, false},
+      {"", mrNone, false, false},
+      {QT_TRANSLATE_NOOP("TcyBitBtn", "OK"), mrOk, true, false},
+      {QT_TRANSLATE_NOOP("TcyBitBtn", "Cancel"), mrCancel, false, true},
+      {QT_TRANSLATE_NOOP("TcyBitBtn", "&Help"), mrNone, false, false},
+      {QT_TRANSLATE_NOOP("TcyBitBtn", "&Yes"), mrYes, true, false},
+      {QT_TRANSLATE_NOOP("TcyBitBtn", "&No"), mrNo, false, true},
+      {QT_TRANSLATE_NOOP("TcyBitBtn", "&Close"), mrNone, false, false},
+      {QT_TRANSLATE_NOOP("TcyBitBtn", "Abort"), mrAbort, false, false},
+      {QT_TRANSLATE_NOOP("TcyBitBtn", "&Retry"), mrRetry, false, false},
+      {QT_TRANSLATE_NOOP("TcyBitBtn", "&Ignore"), mrIgnore, false, false},
+      {QT_TRANSLATE_NOOP("TcyBitBtn", "&All"), mrAll, false, false},
   };
   const auto& k = kKinds[value];
   SetDefault(k.isDefault);
   SetCancel(k.isCancel);
-  FCaption = QString::fromLatin1(k.caption);
+  FCaption = QCoreApplication::translate("TcyBitBtn", k.caption);
   UpdateMnemonic();
   FModalResult = k.modalResult;
   SetGlyph(KindGlyph(value), 2);

@@ -1,5 +1,6 @@
 #include "thumbs/JvThumbnails.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMouseEvent>
@@ -58,7 +59,8 @@ void TFileName::SetFileName(const std::string& path) {
 }
 
 QString TFileName::TimeText(const QDateTime& t) {
-  return t.isValid() ? QLocale().toString(t, QLocale::ShortFormat) : QStringLiteral("Unknown");
+  if (!t.isValid()) return QCoreApplication::translate("TFileName", "Unknown");
+  return QLocale().toString(t, QLocale::ShortFormat);
 }
 
 // ---- title bar and shadow -----------------------------------------------------------------------

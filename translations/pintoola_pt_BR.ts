@@ -1,0 +1,408 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Errors</name>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation>A imagem está danificada ou não é uma imagem BMP</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation>Não foi possível ler o arquivo</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Não foi possível gravar o arquivo</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>Scan line index out of range</source>
+        <translation>Linha da imagem fora da imagem</translation>
+    </message>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Já está imprimindo</translation>
+    </message>
+    <message>
+        <source>Printer selected is not valid</source>
+        <translation>A impressora escolhida não funciona</translation>
+    </message>
+    <message>
+        <source>Printer is not currently printing</source>
+        <translation>A impressora não está imprimindo</translation>
+    </message>
+    <message>
+        <source>Cannot open clipboard: no clipboard is available</source>
+        <translation>A área de transferência não está disponível</translation>
+    </message>
+    <message>
+        <source>Grid index out of range</source>
+        <translation>Quadrado fora da paleta</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Não é possível abrir o arquivo “%1”. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Não é possível criar o arquivo “%1”. %2</translation>
+    </message>
+    <message>
+        <source>System Error.  Code: %1.
+%2</source>
+        <translation>Erro do sistema. Código: %1.
+%2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>“%1” não é um número inteiro</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Atenção</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Pergunta</translation>
+    </message>
+</context>
+<context>
+    <name>TFileName</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>TcyBitBtn</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Repetir</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>&amp;Ignorar</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Todos</translation>
+    </message>
+</context>
+<context>
+    <name>pintoola::TAboutBox</name>
+    <message>
+        <source>Pintoola help</source>
+        <translation>Ajuda do Pintoola</translation>
+    </message>
+</context>
+<context>
+    <name>pintoola::TFontDialog</name>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Vinho</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Azul-marinho</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Roxo</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde-azulado</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Cinza</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Prata</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Verde-limão</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Azul-claro</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Fonte:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Tamanho:</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Efeitos</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Negrito</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Itálico</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Sublinhado</translation>
+    </message>
+    <message>
+        <source>Stri&amp;keout</source>
+        <translation>&amp;Riscado</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>&amp;Cor:</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Amostra</translation>
+    </message>
+</context>
+<context>
+    <name>pintoola::TForm1</name>
+    <message>
+        <source>Open a new coloring page...</source>
+        <translation>Abrir um desenho novo…</translation>
+    </message>
+    <message>
+        <source>Open existing project...</source>
+        <translation>Abrir um desenho salvo…</translation>
+    </message>
+    <message>
+        <source>Undo last change</source>
+        <translation>Desfazer o último passo</translation>
+    </message>
+    <message>
+        <source>Reset coloring page</source>
+        <translation>Recomeçar o desenho</translation>
+    </message>
+    <message>
+        <source>Close coloring page</source>
+        <translation>Fechar o desenho</translation>
+    </message>
+    <message>
+        <source>Save project...</source>
+        <translation>Salvar o desenho…</translation>
+    </message>
+    <message>
+        <source>Print project...</source>
+        <translation>Imprimir o desenho…</translation>
+    </message>
+    <message>
+        <source>Copy image to clipboard</source>
+        <translation>Copiar a imagem</translation>
+    </message>
+    <message>
+        <source>Exit to Windows</source>
+        <translation>Sair do Pintoola</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Sobre…</translation>
+    </message>
+    <message>
+        <source>Select a fill color</source>
+        <translation>Escolha uma cor</translation>
+    </message>
+    <message>
+        <source>Selected color</source>
+        <translation>Cor escolhida</translation>
+    </message>
+    <message>
+        <source>Solid fill</source>
+        <translation>Preencher tudo</translation>
+    </message>
+    <message>
+        <source>Cross lines fill</source>
+        <translation>Quadriculado</translation>
+    </message>
+    <message>
+        <source>Diagonal cross lines fill</source>
+        <translation>Quadriculado inclinado</translation>
+    </message>
+    <message>
+        <source>Vertical lines fill</source>
+        <translation>Listras verticais</translation>
+    </message>
+    <message>
+        <source>Horizontal lines fill</source>
+        <translation>Listras horizontais</translation>
+    </message>
+    <message>
+        <source>Diagonal lines fill 1</source>
+        <translation>Listras inclinadas 1</translation>
+    </message>
+    <message>
+        <source>Diagonal lines fill 2</source>
+        <translation>Listras inclinadas 2</translation>
+    </message>
+    <message>
+        <source>Fix image</source>
+        <translation>Consertar as linhas</translation>
+    </message>
+    <message>
+        <source>Add your signature</source>
+        <translation>Assinar o desenho</translation>
+    </message>
+    <message>
+        <source>Do you want to exit Pintoola ?</source>
+        <translation>Quer sair do Pintoola?</translation>
+    </message>
+    <message>
+        <source>Pintoola can&apos;t save the image !</source>
+        <translation>O Pintoola não conseguiu salvar a imagem!</translation>
+    </message>
+    <message>
+        <source>No image to copy !</source>
+        <translation>Não há imagem para copiar!</translation>
+    </message>
+</context>
+<context>
+    <name>pintoola::TForm4</name>
+    <message>
+        <source>Create signature</source>
+        <translation>Assinatura</translation>
+    </message>
+    <message>
+        <source>Enter your signature:</source>
+        <translation>Escreva seu nome:</translation>
+    </message>
+    <message>
+        <source>Set signature font</source>
+        <translation>Escolher a letra</translation>
+    </message>
+</context>
+<context>
+    <name>pintoola::TForm5</name>
+    <message>
+        <source>Project image</source>
+        <translation>Salvo</translation>
+    </message>
+    <message>
+        <source>Project was successfully saved to the projects library</source>
+        <translation>Seu desenho foi salvo nos projetos</translation>
+    </message>
+</context>
+<context>
+    <name>pintoola::TLibraryForm</name>
+    <message>
+        <source>Coloring pages Library</source>
+        <translation>Desenhos para colorir</translation>
+    </message>
+    <message>
+        <source>Projects Library</source>
+        <translation>Meus desenhos</translation>
+    </message>
+</context>
+</TS>
