@@ -19,9 +19,10 @@ run: build-release
 # The Debian package, built in its own tree with Debian's hardening flags:
 # $(BUILD_PACKAGE)/pintoola_<version>_<arch>.deb, the only one there, for
 # `apt install ./$(BUILD_PACKAGE)/pintoola_*.deb`.
-# CMake reads no CPPFLAGS, so they join the compiler flags. Beyond Debian 12's hardening=+all, as
-# newer dpkg does: _FORTIFY_SOURCE=3, which also checks buffers whose size is known only at run time,
-# and stack clash protection. -g goes: the package is stripped and has no debug symbols package.
+# CMake reads no CPPFLAGS, so they join the compiler flags. Beyond Debian 12's hardening=+all:
+# stack clash protection, and _FORTIFY_SOURCE=3, which also checks buffers whose size is known only
+# at run time (at level 2 no read of the program had a size left to check, so none was fortified).
+# -g goes: the package is stripped and has no debug symbols package.
 PACKAGE_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all \
   DEB_CPPFLAGS_MAINT_STRIP=-D_FORTIFY_SOURCE=2 DEB_CPPFLAGS_MAINT_APPEND=-D_FORTIFY_SOURCE=3 \
   DEB_CXXFLAGS_MAINT_STRIP=-g DEB_CXXFLAGS_MAINT_APPEND=-fstack-clash-protection dpkg-buildflags --get
