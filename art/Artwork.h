@@ -50,7 +50,7 @@ QImage KindGlyph(KindGlyphId kind);
 QImage KindGlyphResource(const QString& name);
 
 // The program icon: a crayon over a page with a coloured flower, at the sizes of the desktop's
-// icon theme. Each size is drawn for its own pixel grid, not scaled from another.
+// icon theme. Every size is painted at that size, never resampled from another bitmap.
 constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 // Draws the icon of a `size`-pixel square from (0, 0) on any paint device; sizes up to 24 are drawn
 // to the pixel grid, 64 and up with the most detail. The scalable icon is the 256 drawing.
