@@ -21,9 +21,10 @@ QPen InkPen(qreal width) {
   return pen;
 }
 
-// A crayon lying from `tip` along `degrees`, `length` long, in the painter's current units.
+// A crayon lying from `tip` along `degrees`, `length` long, in the painter's current units; `shaded`
+// darkens its underside.
 void Crayon(QPainter& p, QPointF tip, qreal degrees, qreal length, qreal thick, const QColor& colour,
-            qreal outline) {
+            qreal outline, bool shaded = false) {
   p.save();
   p.translate(tip);
   p.rotate(degrees);
@@ -35,63 +36,107 @@ void Crayon(QPainter& p, QPointF tip, qreal degrees, qreal length, qreal thick, 
   p.setBrush(colour.lighter(150));
   p.setPen(Qt::NoPen);
   p.drawRect(QRectF(point + thick * 0.4, -thick / 2 + outline, (length - point) * 0.35, thick * 0.22));
+  if (shaded) {
+    p.setBrush(colour.darker(140));
+    p.drawRect(QRectF(point + 0.6, thick / 2 - outline - thick * 0.17, length - point - 1.2, thick * 0.17));
+  }
   p.setPen(InkPen(outline * 0.8));
   p.drawLine(QPointF(point + thick * 0.25, -thick / 2), QPointF(point + thick * 0.25, thick / 2));
   p.drawLine(QPointF(length - thick * 0.4, -thick / 2), QPointF(length - thick * 0.4, thick / 2));
   p.restore();
 }
 
-// Drawn on a 32-unit square; the 16-pixel icon is the same drawing at half scale with firmer lines.
-void DrawIcon(QPainter& p, qreal outline, bool small) {
-  QPainterPath page;
-  page.moveTo(4, 2);
-  page.lineTo(20, 2);
-  page.lineTo(26, 8);
-  page.lineTo(26, 29);
-  page.lineTo(4, 29);
-  page.closeSubpath();
+// The flower's petal colours clockwise from the top.
+const QColor kPetals[] = {QColor(240, 50, 60), QColor(255, 140, 0), QColor(170, 70, 220),
+                          QColor(40, 140, 240), QColor(240, 50, 60)};
+const QColor kCrayon(30, 120, 240);
+const QColor kFold(220, 220, 225);
+
+QPolygonF PageOutline(qreal left, qreal top, qreal right, qreal bottom, qreal fold) {
+  return QPolygonF({QPointF(left, top), QPointF(right - fold, top), QPointF(right, top + fold),
+                    QPointF(right, bottom), QPointF(left, bottom)});
+}
+
+// Up to 24 pixels the icon is drawn in pixels: the page's one-pixel outline is filled between whole
+// pixel edges, whatever the scale (a one-pixel pen would leave its corners half covered), and the
+// flower is one coloured disc, the only part of it that reads.
+void DrawSmallIcon(QPainter& p, int size) {
+  const qreal k = size / 32.0;
+  const auto centre = [k](qreal units) { return std::floor(units * k) + 0.5; };
+  const qreal left = std::floor(4 * k), top = std::floor(2 * k);
+  const qreal right = std::floor(26 * k) + 1, bottom = std::floor(29 * k) + 1;
+  const qreal fold = std::max<qreal>(4, std::round(6 * k));
+  const qreal slant = std::sqrt(2.0);  // how far a 45° edge moves along an axis when moved in by one
+  p.setPen(Qt::NoPen);
+  p.setBrush(kInk);
+  p.drawPolygon(PageOutline(left, top, right, bottom, fold));
+  p.setBrush(Qt::white);
+  p.drawPolygon(PageOutline(left + 1, top + 1, right - 1, bottom - 1, fold - 2 + slant));
+  p.setBrush(kInk);
+  p.drawPolygon(QPolygonF({QPointF(right - fold, top), QPointF(right - fold, top + fold),
+                           QPointF(right, top + fold)}));
+  p.setBrush(kFold);
+  p.drawPolygon(QPolygonF({QPointF(right - fold + 1, top + 1 + slant),
+                           QPointF(right - fold + 1, top + fold - 1),
+                           QPointF(right - 1 - slant, top + fold - 1)}));
+  const QPointF flower(centre(14), centre(13));
+  p.setBrush(kPetals[0]);
+  p.drawEllipse(flower, 7 * k, 7 * k);
+  p.setBrush(QColor(255, 220, 40));
+  p.drawEllipse(flower, 3 * k, 3 * k);
+  Crayon(p, QPointF(13, 28.5) * k, -45, 24 * k, 7 * k, kCrayon, 1);  // the tip on the page's foot
+}
+
+// From 32 pixels on, drawn on a 32-unit square: five petals, a stem and a leaf; with `full` detail
+// (64 pixels and up, and the scalable icon) a shadow under the page, petals still to be coloured,
+// a second leaf and a shaded crayon.
+void DrawIcon(QPainter& p, qreal outline, bool full) {
+  if (full) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 45));
+    p.drawPolygon(PageOutline(4, 2, 26, 29, 6).translated(1, 1));
+  }
   p.setPen(InkPen(outline));
   p.setBrush(Qt::white);
-  p.drawPath(page);
-  p.setBrush(QColor(220, 220, 225));
+  p.drawPolygon(PageOutline(4, 2, 26, 29, 6));
+  p.setBrush(kFold);
   p.drawPolygon(QPolygonF({QPointF(20, 2), QPointF(20, 8), QPointF(26, 8)}));
-  if (small) {
-    // At 16 pixels only the colours of the flower read.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(240, 50, 60));
-    p.drawEllipse(QPointF(14, 13), 7, 7);
-    p.setBrush(QColor(255, 220, 40));
-    p.drawEllipse(QPointF(14, 13), 3, 3);
-    Crayon(p, QPointF(13, 30), -45, 24, 7, QColor(30, 120, 240), outline);
-    return;
-  }
   // A flower half coloured in.
   p.setPen(InkPen(outline * 0.8));
   p.drawLine(QPointF(14, 15), QPointF(14, 26));
   p.setBrush(QColor(60, 190, 70));
   p.drawEllipse(QPointF(17.5, 22), 3, 1.6);
-  const QColor petals[] = {QColor(240, 50, 60), QColor(255, 140, 0), QColor(170, 70, 220),
-                           QColor(40, 140, 240), QColor(240, 50, 60)};
+  if (full) {
+    p.drawEllipse(QPointF(10.8, 24), 2.6, 1.3);
+    p.drawLine(QPointF(7, 26.5), QPointF(23, 26.5));
+  }
   for (int i = 0; i < 5; ++i) {
     const qreal a = i * 72.0 * 3.14159265 / 180.0;
-    p.setBrush(petals[i]);
+    // Full size leaves two petals white: the page is still being coloured.
+    p.setBrush(full && (i == 1 || i == 3) ? QBrush(Qt::white) : QBrush(kPetals[i]));
     p.drawEllipse(QPointF(14 + 4.6 * std::sin(a), 13 - 4.6 * std::cos(a)), 3, 3);
   }
   p.setBrush(QColor(255, 220, 40));
   p.drawEllipse(QPointF(14, 13), 2.6, 2.6);
-  Crayon(p, QPointF(13, 30), -45, 24, 6.5, QColor(30, 120, 240), outline);
+  Crayon(p, QPointF(13, 30), -45, 24, 6.5, kCrayon, outline, full);
+  if (full) {
+    // The stroke the crayon's tip has just drawn.
+    p.setPen(QPen(kCrayon, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath stroke;
+    stroke.moveTo(8.2, 26.8);
+    stroke.cubicTo(9.5, 25.2, 11, 27.4, 12.2, 25.8);
+    p.drawPath(stroke);
+  }
 }
 
 QImage RenderIcon(int size) {
   QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
   img.fill(Qt::transparent);
   QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing, true);
-  if (size < 32) p.translate(0.5, 0.5);  // one-pixel lines on pixel centres, not between two
-  p.scale(size / 32.0, size / 32.0);
-  DrawIcon(p, size >= 32 ? 1.3 : 2.0, size < 32);
+  PaintIcon(p, size);
   p.end();
-  return img.convertToFormat(QImage::Format_ARGB32);
+  return img;
 }
 
 QImage RenderAbout() {
@@ -193,15 +238,27 @@ QImage RenderAbout() {
 
 }  // namespace
 
+void PaintIcon(QPainter& p, int size) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing, true);
+  if (size < 32) {
+    DrawSmallIcon(p, size);
+  } else {
+    p.scale(size / 32.0, size / 32.0);
+    const bool full = size >= 64;
+    DrawIcon(p, full ? 0.9 : 1.3, full);
+  }
+  p.restore();
+}
+
 QImage IconImage(int size) {
-  static const QImage icon16 = RenderIcon(16), icon32 = RenderIcon(32);
-  return size == 16 ? icon16 : size == 32 ? icon32 : QImage();
+  if (std::find(std::begin(kIconSizes), std::end(kIconSizes), size) == std::end(kIconSizes)) return {};
+  return RenderIcon(size).convertToFormat(QImage::Format_ARGB32);
 }
 
 QIcon ProgramIcon() {
   QIcon icon;
-  icon.addPixmap(QPixmap::fromImage(IconImage(16)));
-  icon.addPixmap(QPixmap::fromImage(IconImage(32)));
+  for (int size : kIconSizes) icon.addPixmap(QPixmap::fromImage(RenderIcon(size)));
   return icon;
 }
 

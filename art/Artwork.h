@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+class QPainter;
+
 namespace pintoola::art {
 
 // The twenty glyphs of the main window, named after the buttons that show them.
@@ -47,9 +49,15 @@ QImage KindGlyph(KindGlyphId kind);
 // The same by resource name ("BBOK", "BBCANCEL", … "BBALL"); a null image for any other name.
 QImage KindGlyphResource(const QString& name);
 
-// The program icon: a crayon over a page with a coloured flower. Size 16 or 32, Format_ARGB32 with
-// real transparency; a null image for other sizes.
+// The program icon: a crayon over a page with a coloured flower, at the sizes of the desktop's
+// icon theme. Every size is painted at that size, never resampled from another bitmap.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+// Draws the icon of a `size`-pixel square from (0, 0) on any paint device; sizes up to 24 are drawn
+// to the pixel grid, 64 and up with the most detail. The scalable icon is the 256 drawing.
+void PaintIcon(QPainter& p, int size);
+// One of kIconSizes, drawn anew, Format_ARGB32 with real transparency; a null image for other sizes.
 QImage IconImage(int size);
+// Every size, for the window manager and the task bar to pick from.
 QIcon ProgramIcon();
 
 // The about box picture: a colouring book titled "Pintoola 1.0", 338 × 265, Format_RGB888.

@@ -1,13 +1,16 @@
 // Build-time generator: renders the bundled colouring pages into BMP files and the program icon into
-// PNG files, and refuses to succeed when a page has a gap through which a fill would leak or a pixel
-// that is neither black nor white.
+// a PNG file per size and an SVG file, and refuses to succeed when a page has a gap through which a
+// fill would leak or a pixel that is neither black nor white.
 //   pagegen <images folder> [<icons folder>] [--suggest-seeds]
 // With --preview <folder> it also writes enlarged pictures of all artwork for looking at.
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -102,8 +105,8 @@ void SuggestSeeds(const BundledPage& page, const QImage& image) {
   std::printf("\n");
 }
 
-// Every glyph enlarged four times on both button faces, the kind glyphs, the icon and the about
-// picture, as one sheet.
+// Every glyph enlarged four times on both button faces, the kind glyphs, the icon at every size and
+// the about picture, as one sheet.
 QImage ArtworkSheet() {
   constexpr int kZoom = 4, kCell = 32 * kZoom + 16;
   QImage sheet(10 * kCell, 4 * kCell + 220 + 280, QImage::Format_RGB32);
@@ -145,12 +148,34 @@ QImage ArtworkSheet() {
     p.drawImage(QRect(x + 4, yy + 4, 36 * 6, glyph.height() * 4), glyph);
   }
   y += 220;
-  p.drawImage(QRect(10, y, 128, 128), IconImage(32));
-  p.drawImage(QRect(150, y, 128, 128), IconImage(16));
-  p.drawImage(10, y + 140, IconImage(32));
-  p.drawImage(60, y + 140, IconImage(16));
-  p.drawImage(300, y, AboutPicture());
+  int x = 10;
+  for (int size : kIconSizes) {
+    p.drawImage(x, y + 256 - size, IconImage(size));
+    x += size + 10;
+  }
+  p.drawImage(sheet.width() - 348, y, AboutPicture());
   return sheet;
+}
+
+// The largest icon's drawing as SVG paths on a 256-unit square. The generator writes to a buffer,
+// so a file that cannot be written is seen at the end instead of lost in the painter.
+bool WriteScalableIcon(const QString& path) {
+  constexpr int kSize = 256;
+  QBuffer svg;
+  QSvgGenerator generator;
+  generator.setOutputDevice(&svg);
+  generator.setSize(QSize(kSize, kSize));
+  generator.setViewBox(QRect(0, 0, kSize, kSize));
+  generator.setResolution(96);  // the size is written in millimetres: these are 256 CSS pixels
+  generator.setTitle(QStringLiteral("Pintoola"));
+  generator.setDescription(QStringLiteral("A crayon over a colouring page with a flower"));
+  QPainter p;
+  if (!p.begin(&generator)) return false;
+  PaintIcon(p, kSize);
+  p.end();
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(svg.data()) == svg.size() &&
+         file.flush();
 }
 
 }  // namespace
@@ -196,11 +221,15 @@ int main(int argc, char** argv) {
   if (args.size() > 1) {
     const QDir icons(args.at(1));
     QDir().mkpath(icons.path());
-    for (int size : {16, 32})
+    for (int size : kIconSizes)
       if (!IconImage(size).save(icons.filePath(QStringLiteral("pintoola-%1.png").arg(size)))) {
         std::fprintf(stderr, "pagegen: cannot write the %d-pixel icon\n", size);
         ok = false;
       }
+    if (!WriteScalableIcon(icons.filePath(QStringLiteral("pintoola.svg")))) {
+      std::fprintf(stderr, "pagegen: cannot write the scalable icon\n");
+      ok = false;
+    }
   }
   if (!preview.isEmpty()) ArtworkSheet().save(QDir(preview).filePath(QStringLiteral("artwork.png")));
   return ok ? 0 : 1;

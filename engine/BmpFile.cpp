@@ -84,8 +84,9 @@ class Fd {
   int fd_;
 };
 
-// Reads up to n bytes at offset; fewer only at the end of the file.
-size_t ReadAt(int fd, uint64_t offset, void* dst, size_t n) {
+// Reads up to n bytes at offset; fewer only at the end of the file. Inlined so that the hardened
+// build checks each read into a caller's fixed-size buffer against that buffer's size.
+[[gnu::always_inline]] inline size_t ReadAt(int fd, uint64_t offset, void* dst, size_t n) {
   size_t done = 0;
   auto* out = static_cast<uint8_t*>(dst);
   while (done < n) {

@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QPainter>
 #include <QPixmap>
+#include <QSvgRenderer>
+#include <cstdlib>
 #include <set>
+#include <vector>
+
+#include "support/VectorSvg.h"
 
 namespace pintoola::art {
 namespace {
@@ -100,18 +107,71 @@ TEST(KindGlyph, TwoCellsOfSixteenColoursOnTheOliveKey) {
   EXPECT_TRUE(KindGlyphResource(QStringLiteral("BBNOPE")).isNull());
 }
 
-TEST(ProgramIcon, HoldsBothSizesWithTransparentCorners) {
-  for (int size : {16, 32}) {
+TEST(ProgramIcon, DrawsEveryThemeSizeWithTransparentCorners) {
+  for (int size : kIconSizes) {
+    SCOPED_TRACE(size);
     const QImage img = IconImage(size);
     ASSERT_EQ(img.size(), QSize(size, size));
+    EXPECT_EQ(img.format(), QImage::Format_ARGB32);
     EXPECT_EQ(qAlpha(img.pixel(size - 1, 0)), 0);
     EXPECT_EQ(qAlpha(img.pixel(size / 2, size / 2)), 255);
   }
-  EXPECT_TRUE(IconImage(24).isNull());
-  const QIcon icon = ProgramIcon();
-  const QList<QSize> sizes = icon.availableSizes();
-  EXPECT_TRUE(sizes.contains(QSize(16, 16)));
-  EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+  for (int size : {-16, 0, 20, 512}) EXPECT_TRUE(IconImage(size).isNull()) << size;
+  const QList<QSize> sizes = ProgramIcon().availableSizes();
+  for (int size : kIconSizes) EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+}
+
+// The alpha of every drawn pixel of the first row (or column) of a square icon that has any.
+std::vector<int> FirstDrawnLine(const QImage& img, bool column) {
+  for (int i = 0; i < img.width(); ++i) {
+    std::vector<int> alphas;
+    for (int j = 0; j < img.width(); ++j)
+      if (const int a = qAlpha(column ? img.pixel(i, j) : img.pixel(j, i)); a > 0) alphas.push_back(a);
+    if (!alphas.empty()) return alphas;
+  }
+  return {};
+}
+
+// The page's top and left edges in the small sizes: one row and one column of opaque pixels, not a
+// line smeared across two half-covered ones, square at the corner. Only the top edge's last pixel,
+// where the fold's slant meets it, may be partly covered.
+TEST(ProgramIcon, SmallSizesDrawThePageOutlineOnWholePixels) {
+  for (int size : {16, 22, 24}) {
+    const QImage img = IconImage(size);
+    for (bool column : {false, true}) {
+      SCOPED_TRACE(testing::Message() << size << (column ? " px, left edge" : " px, top edge"));
+      const std::vector<int> edge = FirstDrawnLine(img, column);
+      ASSERT_GT(edge.size(), 4u);
+      const size_t slanted = column ? 0 : 1;
+      for (size_t i = 0; i + slanted < edge.size(); ++i) EXPECT_EQ(edge[i], 255) << "pixel " << i;
+    }
+  }
+}
+
+// The build's scalable icon, written by pagegen from the same drawing: vector shapes only, which
+// render to the 256-pixel icon but for the smoothing of edges.
+TEST(ProgramIcon, ScalableIconIsTheSameDrawingInVectorShapes) {
+  QFile file(QStringLiteral(PINTOOLA_ICONS_DIR "/pintoola.svg"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+  const QByteArray svg = file.readAll();
+  EXPECT_TRUE(VectorOnlySvg(svg));
+  QSvgRenderer renderer(svg);
+  ASSERT_TRUE(renderer.isValid());
+  QImage rendered(256, 256, QImage::Format_ARGB32);
+  rendered.fill(Qt::transparent);
+  QPainter p(&rendered);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  renderer.render(&p);
+  p.end();
+  const QImage drawn = IconImage(256);
+  int differ = 0;
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 256; ++x) {
+      const QRgb a = rendered.pixel(x, y), b = drawn.pixel(x, y);
+      differ += std::abs(qAlpha(a) - qAlpha(b)) > 64 || std::abs(qRed(a) - qRed(b)) > 64 ||
+                std::abs(qGreen(a) - qGreen(b)) > 64 || std::abs(qBlue(a) - qBlue(b)) > 64;
+    }
+  EXPECT_LT(differ, 256 * 256 / 100);
 }
 
 TEST(AboutPicture, Is338By265At24Bits) {
