@@ -18,6 +18,7 @@
 #include "engine/PageBitmap.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
+#include "support/AnswerWindow.h"
 
 namespace pintoola::testing {
 

@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QTimer>
 #include <fstream>
 #include <set>
 
@@ -28,31 +27,37 @@ class Commands : public AppTest {
   static TColor Greys(int x, int) { return RGB(100 + x, 128, 200); }
   bool Exists(const std::string& name) const { return FileExists(base + "Projects/" + name); }
   int SavedNotices = 0;
-  void CountNotices() {
-    QTimer::singleShot(0, Form5, [this] {
-      if (Form5->isVisible()) {
-        ++SavedNotices;
-        Form5->done(mrOk);
-      }
+  // The save button, with its notice answered.
+  void SaveWithNotice() {
+    WithWindow(
+        Form5,
+        [this] {
+          ++SavedNotices;
+          Form5->done(mrOk);
+        },
+        [this] { form->btn24Click(); });
+  }
+  // The button of the pages (Form2) or the projects library, with the dialog answered by `answer`.
+  void OpenFromLibrary(QDialog* library, std::function<void()> answer) {
+    WithWindow(library, std::move(answer), [this, library] {
+      if (library == Form2)
+        form->btn1Click();
+      else
+        form->btn4Click();
     });
   }
 };
 
 TEST_F(Commands, SavesNumberedProjectsReusingGapsAndShowsTheNotice) {
   LoadPage("page.bmp", 5, 4, Stripes);
-  CountNotices();
-  form->btn24Click();
+  SaveWithNotice();
   EXPECT_TRUE(Exists("Sketcha1.bmp"));
   EXPECT_EQ(SavedNotices, 1);
   std::ofstream(base + "Projects/Sketcha2.bmp") << "someone else's";
   std::ofstream(base + "Projects/Sketcha4.bmp") << "someone else's";
-  CountNotices();
-  form->btn24Click();
+  SaveWithNotice();
   EXPECT_TRUE(Exists("Sketcha3.bmp"));
-  CountNotices();
-  form->btn24Click();
-  EXPECT_TRUE(Exists("Sketcha5.bmp"));
-  EXPECT_EQ(SavedNotices, 3);
+  EXPECT_EQ(SavedNotices, 2);
   PageBitmap saved;
   saved.LoadFromFile(base + "Projects/Sketcha3.bmp");
   for (int x = 0; x < 5; ++x) EXPECT_EQ(saved.Pixels(x, 0), Stripes(x, 0));
@@ -66,17 +71,25 @@ TEST_F(Commands, SavesNumberedProjectsReusingGapsAndShowsTheNotice) {
 TEST_F(Commands, AFolderWithTheFirstNameFailsTheSave) {
   LoadPage("page.bmp", 5, 4, Stripes);
   ASSERT_EQ(mkdir((base + "Projects/Sketcha1.bmp").c_str(), 0777), 0);
-  EXPECT_THROW(form->btn24Click(), EPintoolaError);
+  EXPECT_THROW(WithoutWindow(Form5, [this] { form->btn24Click(); }), EPintoolaError);
   EXPECT_FALSE(Exists("Sketcha2.bmp"));
 }
 
 TEST(ProjectStore, NextFreeFileNameFindsTheFirstGap) {
+  const struct {
+    std::vector<int> existing;
+    int expected;
+  } cases[] = {{{}, 1}, {{1, 3}, 2}, {{1, 2, 4}, 3}, {{2, 4}, 1}, {{1, 2, 3, 4}, 5}};
+  for (const auto& c : cases) {
+    QTemporaryDir dir;
+    const std::string prefix = dir.path().toStdString() + "/Sketcha";
+    for (int n : c.existing) std::ofstream(prefix + std::to_string(n) + ".bmp") << "x";
+    EXPECT_EQ(NextFreeFileName(prefix, ".bmp", true), prefix + std::to_string(c.expected) + ".bmp") << c.expected;
+  }
   QTemporaryDir dir;
   const std::string prefix = dir.path().toStdString() + "/Sketcha";
-  EXPECT_EQ(NextFreeFileName(prefix, ".bmp", true), prefix + "1.bmp");
   std::ofstream(prefix + "1.bmp") << "x";
   std::ofstream(prefix + "3.bmp") << "x";
-  EXPECT_EQ(NextFreeFileName(prefix, ".bmp", true), prefix + "2.bmp");
   EXPECT_EQ(NextFreeFileName(prefix, ".bmp", false), prefix + ".bmp");
   std::ofstream(prefix + ".bmp") << "x";
   EXPECT_EQ(NextFreeFileName(prefix, ".bmp", false), prefix + "2.bmp");
@@ -163,26 +176,34 @@ TEST_F(Commands, ExitQuestionDecidesWhetherTheWindowCloses) {
   EXPECT_EQ(messages[0].defaultResult, mrYes);
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(Page().Width(), 5);
-  answer = mrYes;
-  EXPECT_TRUE(form->FormCloseQuery());
+  for (const auto& [given, closes] : {std::pair{mrYes, true}, std::pair{mrNo, false}, std::pair{mrCancel, false}, std::pair{mrNone, false}}) {
+    answer = given;
+    EXPECT_EQ(form->FormCloseQuery(), closes) << given;
+  }
 }
 
 TEST_F(Commands, OpeningFromTheLibrarySetsTheFileBeforeReading) {
   WriteBmp(base + "images/a.bmp", 6, 3, Stripes);
-  QTimer::singleShot(0, Form2, [] { Form2->done(mrOk); });
-  form->btn1Click();
+  OpenFromLibrary(Form2, [] { Form2->done(mrOk); });
   EXPECT_EQ(form->CurrentPageFile, base + "images/a.bmp");
   EXPECT_EQ(Page().Width(), 6);
-  QTimer::singleShot(0, Form2, [] { Form2->done(mrCancel); });
   form->CurrentPageFile = "kept";
-  form->btn1Click();
+  OpenFromLibrary(Form2, [] { Form2->done(mrCancel); });
   EXPECT_EQ(form->CurrentPageFile, "kept");
 }
 
 }  // namespace
 }  // namespace pintoola::testing
 
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTest>
+#include <atomic>
+#include <chrono>
 #include <thread>
+
+#include "styled/cyBitBtn.h"
+#include "support/PrintedSheet.h"
 
 namespace pintoola::testing {
 namespace {
@@ -227,11 +248,10 @@ TEST_F(Commands, OpeningAnotherPageKeepsTheHistory) {
   form->UndoHistory.PushUndo(Page());
   FillRegion(Page(), 1, 1, clRed, bsSolid);
   WriteBmp(base + "images/b.bmp", 7, 2, Stripes);
-  QTimer::singleShot(0, Form2, [this] {
+  OpenFromLibrary(Form2, [] {
     Form2->jvthmbvw1->SetSelected(1);
     Form2->done(mrOk);
   });
-  form->btn1Click();
   EXPECT_EQ(Page().Width(), 7);
   EXPECT_EQ(form->UndoHistory.Count(), 1u);
   form->btn20Click();
@@ -240,9 +260,8 @@ TEST_F(Commands, OpeningAnotherPageKeepsTheHistory) {
 }
 
 TEST_F(Commands, LibraryConfirmedWithNothingSelectedReportsTheEmptyName) {
-  QTimer::singleShot(0, Form3, [] { Form3->done(mrOk); });
   try {
-    form->btn4Click();
+    OpenFromLibrary(Form3, [] { Form3->done(mrOk); });
     FAIL() << "an empty projects library gives no file to open";
   } catch (const EPintoolaError& e) {
     EXPECT_EQ(std::string(e.what()).rfind("Cannot open file \"\". ", 0), 0u) << e.what();
@@ -252,10 +271,8 @@ TEST_F(Commands, LibraryConfirmedWithNothingSelectedReportsTheEmptyName) {
 
 TEST_F(Commands, OpenedProjectIsWhatResetReloads) {
   LoadPage("page.bmp", 5, 4, Stripes);
-  CountNotices();
-  form->btn24Click();
-  QTimer::singleShot(0, Form3, [] { Form3->done(mrOk); });
-  form->btn4Click();
+  SaveWithNotice();
+  OpenFromLibrary(Form3, [] { Form3->done(mrOk); });
   EXPECT_EQ(form->CurrentPageFile, base + "Projects/Sketcha1.bmp");
   Page().ScanLine(0)[0] = 0x55;
   form->btn22Click();
@@ -267,6 +284,88 @@ TEST_F(Commands, YesToTheExitQuestionClosesTheWindow) {
   answer = mrYes;
   EXPECT_TRUE(form->close());
   EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(Commands, AProjectGoneBeforeTheCheckIsReportedWithoutTheNotice) {
+  LoadPage("page.bmp", 5, 4, Stripes);
+  // Another program takes the project away during the half second the save waits.
+  const std::string project = base + "Projects/Sketcha1.bmp";
+  std::atomic<bool> removed = false;
+  std::thread remover([&] {
+    for (int i = 0; i < 5000 && !removed; ++i) {
+      if (std::remove(project.c_str()) == 0) removed = true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  });
+  WithoutWindow(Form5, [this] { form->btn24Click(); });
+  remover.join();
+  ASSERT_TRUE(removed);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text, "Pintoola can't save the image !");
+  EXPECT_EQ(messages[0].caption, "Error");
+  EXPECT_EQ(messages[0].icon, TMsgIcon::Error);
+  EXPECT_EQ(messages[0].buttons, static_cast<TMsgDlgButtons>(mbOK));
+  EXPECT_EQ(messages[0].defaultResult, mrOk);
+  EXPECT_EQ(Page().Pixels(0, 0), clBlack);
+  EXPECT_TRUE(form->UndoHistory.Empty());
+}
+
+TEST_F(Commands, ResetAfterABrokenLibraryPageReadsTheBrokenFileAgain) {
+  LoadPage("b.bmp", 5, 4, Stripes);
+  std::ofstream(base + "images/a.bmp") << "not a picture";  // first in name order
+  try {
+    OpenFromLibrary(Form2, [] { Form2->done(mrOk); });
+    FAIL() << "a broken page cannot be opened";
+  } catch (const EPintoolaError& e) {
+    EXPECT_STREQ(e.what(), "Stream read error") << "shorter than a file header";
+  }
+  // The chosen name is recorded before the file is read: the page on screen stays, and reset goes
+  // back to the broken file, not to the page shown.
+  EXPECT_EQ(form->CurrentPageFile, base + "images/a.bmp");
+  EXPECT_EQ(Page().Width(), 5);
+  Page().ScanLine(0)[0] = 0x55;
+  EXPECT_THROW(form->btn22Click(), EPintoolaError);
+  EXPECT_EQ(Page().Width(), 5);
+  EXPECT_EQ(Page().ScanLine(0)[0], 0x55) << "the page on screen is kept as it is";
+}
+
+TEST_F(Commands, PrintButtonEnlargesThePageByPrinterOverWindowResolution) {
+  if (!testing::CanRenderSheets()) GTEST_SKIP() << "pdftoppm is missing";
+  LoadPage("red.bmp", 40, 30, [](int, int) { return clRed; });
+  form->show();
+  // The window's own resolution, then another one it could have been made with.
+  const struct {
+    int windowDpi;
+    QRect atHundredDpi;  // 40 × 30 pixels × (600 ÷ window dpi, remainder dropped) dots at 600 dpi
+  } cases[] = {
+      {96, QRect(0, 0, 40, 30)},   // scale 6: 240 × 180 dots, 0.4 × 0.3 inch
+      {200, QRect(0, 0, 20, 15)},  // scale 3: 120 × 90 dots
+      {250, QRect(0, 0, 13, 10)},  // scale 2 (2.4 dropped): 80 × 60 dots
+  };
+  ASSERT_EQ(form->PixelsPerInch, 96) << "the offscreen screen's logical resolution";
+  for (const auto& c : cases) {
+    form->PixelsPerInch = c.windowDpi;
+    const QString pdf = dir.path() + "/sheet" + QString::number(c.windowDpi) + ".pdf";
+    // The print dialog, answered as a parent would, prints into a PDF printer at 600 dpi.
+    WithWindowOf<QPrintDialog>(
+        [&](QPrintDialog* dialog) {
+          QObject::connect(dialog, qOverload<QPrinter*>(&QPrintDialog::accepted), [&](QPrinter* printer) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            printer->setResolution(600);
+            printer->setPageMargins(QMarginsF(0, 0, 0, 0));
+          });
+          dialog->accept();
+        },
+        [this] { QTest::mouseClick(form->btn25, Qt::LeftButton); });
+    const QImage sheet = testing::RenderSheet(pdf, 100);
+    ASSERT_FALSE(sheet.isNull()) << c.windowDpi;
+    const QRect red = testing::RedArea(sheet);
+    EXPECT_LE(red.left() + red.top(), 1) << c.windowDpi;
+    EXPECT_NEAR(red.width(), c.atHundredDpi.width(), 1) << c.windowDpi;
+    EXPECT_NEAR(red.height(), c.atHundredDpi.height(), 1) << c.windowDpi;
+  }
+  EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

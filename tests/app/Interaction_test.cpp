@@ -1,6 +1,5 @@
 #include <QCursor>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include "platform/Image.h"
@@ -41,11 +40,9 @@ class PageInteraction : public AppTest {
     Point(x, y);
     QTest::mouseClick(form->image2, button, {}, QPoint(x, y));
   }
-  // Answers the next modal dialog with `result` once it is shown.
-  void AnswerDialog(QDialog* dialog, int result) {
-    QTimer::singleShot(0, dialog, [dialog, result] {
-      if (dialog->isVisible()) dialog->done(result);
-    });
+  // A click that opens `dialog`, answered with `result`.
+  void ClickAnswering(QDialog* dialog, int result, int x, int y) {
+    WithWindow(dialog, [dialog, result] { dialog->done(result); }, [&] { Click(x, y); });
   }
 };
 
@@ -117,12 +114,14 @@ TEST_F(PageInteraction, AModalWindowOpeningOverThePageIsNoLeave) {
     ASSERT_EQ(form->lbl2->Caption(), "7 4");
     ASSERT_EQ(form->image2->cursor().shape(), Qt::PointingHandCursor);
     QString whileOpen;
-    QTimer::singleShot(0, Form4, [&] {
-      whileOpen = form->lbl2->Caption();
-      if (pointerMovesAway) MoveTo(-20, 5);
-      Form4->done(mrCancel);
-    });
-    QTest::mouseClick(form->image2, Qt::LeftButton, {}, QPoint(7, 4));
+    WithWindow(
+        Form4,
+        [&] {
+          whileOpen = form->lbl2->Caption();
+          if (pointerMovesAway) MoveTo(-20, 5);
+          Form4->done(mrCancel);
+        },
+        [&] { QTest::mouseClick(form->image2, Qt::LeftButton, {}, QPoint(7, 4)); });
     EXPECT_FALSE(form->SignatureMode);
     EXPECT_EQ(whileOpen, "7 4");
     if (!pointerMovesAway) {
@@ -198,8 +197,7 @@ TEST_F(PageInteraction, SignatureToggleFlipsModeAndButton) {
 
 TEST_F(PageInteraction, CancelledSignatureEndsTheModeAndKeepsItsSnapshot) {
   form->btn12Click();
-  AnswerDialog(Form4, mrCancel);
-  Click(2, 2);
+  ClickAnswering(Form4, mrCancel, 2, 2);
   EXPECT_FALSE(form->SignatureMode);
   EXPECT_FALSE(form->btn12->Down());
   ASSERT_EQ(form->UndoHistory.Count(), 1u);
@@ -212,8 +210,7 @@ TEST_F(PageInteraction, ConfirmedSignatureStampsTextOnAnOpaqueBoxOfTheClickedCol
   Form4->edt1->setPlainText("Ann");
   Form4->dlgFont1.color = clRed;
   form->btn12Click();
-  AnswerDialog(Form4, mrOk);
-  Click(20, 10);
+  ClickAnswering(Form4, mrOk, 20, 10);
   EXPECT_FALSE(form->SignatureMode);
   int red = 0, blackLeft = 0;
   for (int y = 0; y < 60; ++y)
@@ -356,8 +353,7 @@ TEST_F(PageInteraction, SignatureBoxComesAndGoesWithTheBrushStyleOfThePageObject
   Form4->dlgFont1.color = clRed;
   auto sign = [&] {
     form->btn12Click();
-    AnswerDialog(Form4, mrOk);
-    Click(5, 5);
+    ClickAnswering(Form4, mrOk, 5, 5);
   };
   auto blackOnTheLine = [&] {
     int n = 0;

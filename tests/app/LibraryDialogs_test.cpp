@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,9 +13,11 @@
 #include "app/ProjLibFrm.h"
 #include "engine/PageBitmap.h"
 #include "platform/Files.h"
+#include "platform/MessageBox.h"
 #include "platform/Panel.h"
 #include "styled/cyBitBtn.h"
 #include "styled/cyPanel.h"
+#include "support/AnswerWindow.h"
 #include "thumbs/JvThumbViews.h"
 
 namespace pintoola {
@@ -59,21 +60,19 @@ class LibraryDialogTest : public ::testing::TestWithParam<bool> {
 
   // Runs the dialog modally; `act` runs inside its loop once it is showing.
   int Run(TLibraryForm& d, const std::function<void()>& act) {
-    bool ran = false;
-    QTimer::singleShot(0, &d, [&] {
-      EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
-      ran = true;
-      act();
-      // A dialog still open after the action is closed with the box, so the test never hangs.
-      if (d.isVisible()) {
-        stillOpen_ = true;
-        d.close();
-      }
-    });
     stillOpen_ = false;
-    const int result = d.exec();
-    EXPECT_TRUE(ran);
-    return result;
+    return testing::WithWindow(
+        &d,
+        [&] {
+          EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+          act();
+          // A dialog still open after the action is closed with the box.
+          if (d.isVisible()) {
+            stillOpen_ = true;
+            d.close();
+          }
+        },
+        [&] { return d.exec(); });
   }
 
   static void DoubleClick(QWidget* w, QPoint at) {
@@ -148,6 +147,34 @@ TEST_P(LibraryDialogTest, ScansOnCreateAndEveryShow) {
   std::remove((Folder() + "0new.bmp").c_str());
   EXPECT_EQ(Run(d, [&] { d.btn1->Click(); }), mrOk);
   EXPECT_EQ(d.jvthmbvw1->SelectedFile(), Folder() + "A.bmp") << "deleted files are gone at the next showing";
+}
+
+TEST_P(LibraryDialogTest, AFolderGoneSinceTheLastShowingGivesAnEmptyViewAndNoMessage) {
+  struct Recorder {
+    std::vector<MessageRequest> seen;
+    Recorder() {
+      SetMessageBoxScript([this](const MessageRequest& r) {
+        seen.push_back(r);
+        return mrOk;
+      });
+    }
+    ~Recorder() { SetMessageBoxScript(nullptr); }
+  } messages;
+  AddFile("a.bmp");
+  TLibraryForm& d = Dialog();
+  EXPECT_EQ(Run(d, [&] { d.btn1->Click(); }), mrOk);
+  EXPECT_EQ(d.jvthmbvw1->SelectedFile(), Folder() + "a.bmp");
+  ASSERT_TRUE(QDir(QString::fromStdString(Folder())).removeRecursively());
+  int shown = -1;
+  EXPECT_EQ(Run(d,
+                [&] {
+                  shown = d.jvthmbvw1->Count();
+                  d.btn1->Click();
+                }),
+            mrOk);
+  EXPECT_EQ(shown, 0);
+  EXPECT_EQ(d.jvthmbvw1->SelectedFile(), "") << "OK yields the empty name";
+  EXPECT_TRUE(messages.seen.empty());
 }
 
 TEST_P(LibraryDialogTest, WaysToEnd) {

@@ -121,7 +121,7 @@ TEST_F(PlainFileNamedProjects, IsLeftAloneAndSavingReportsTheFirstName) {
   EXPECT_TRUE(messages.empty());
   form->image2->Picture().SetSize(5, 4);
   try {
-    form->btn24Click();
+    WithoutWindow(Form5, [this] { form->btn24Click(); });
     FAIL() << "saving into a missing folder must fail";
   } catch (const EPintoolaError& e) {
     EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + base + "Projects/Sketcha1.bmp\". ", 0), 0u)

@@ -1,7 +1,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QTest>
-#include <QTimer>
 
 #include "platform/FontDialog.h"
 #include "styled/cyBitBtn.h"
@@ -15,8 +14,7 @@ class SignatureDialog : public AppTest {
  protected:
   // Runs the dialog and lets `act` end it once it is up.
   int Run(std::function<void()> act) {
-    QTimer::singleShot(0, Form4, std::move(act));
-    return Form4->exec();
+    return WithWindow(Form4, std::move(act), [] { return Form4->exec(); });
   }
 };
 
@@ -74,23 +72,17 @@ TEST_F(SignatureDialog, ChosenFontReachesTheBoxAndStays) {
   chosen.size = 14;
   chosen.bold = true;
   chosen.color = clRed;
-  QTimer::singleShot(0, [&] {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* d = qobject_cast<TFontDialog*>(w); d && d->isVisible()) {
+  WithWindowOf<TFontDialog>(
+      [&](TFontDialog* d) {
         d->SetChoice(chosen);
         d->accept();
-      }
-  });
-  Form4->btn3Click();
+      },
+      [] { Form4->btn3Click(); });
   EXPECT_EQ(Form4->dlgFont1, chosen);
   EXPECT_TRUE(Form4->edt1->font().bold());
   EXPECT_EQ(Form4->edt1->font().family(), "DejaVu Sans");
   // Cancelling the chooser changes nothing.
-  QTimer::singleShot(0, [] {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* d = qobject_cast<TFontDialog*>(w); d && d->isVisible()) d->reject();
-  });
-  Form4->btn3Click();
+  WithWindowOf<TFontDialog>([](TFontDialog* d) { d->reject(); }, [] { Form4->btn3Click(); });
   EXPECT_EQ(Form4->dlgFont1, chosen);
 }
 

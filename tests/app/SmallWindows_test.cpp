@@ -1,6 +1,5 @@
 #include <QFontMetrics>
 #include <QTest>
-#include <QTimer>
 
 #include "platform/Image.h"
 #include "platform/Panel.h"
@@ -16,8 +15,7 @@ namespace {
 class SmallWindows : public AppTest {
  protected:
   int Run(QDialog* dialog, std::function<void()> act) {
-    QTimer::singleShot(0, dialog, std::move(act));
-    return dialog->exec();
+    return WithWindow(dialog, std::move(act), [dialog] { return dialog->exec(); });
   }
 };
 
@@ -85,8 +83,8 @@ TEST_F(SmallWindows, EscapeLeavesTheAboutBoxAndTheNoticeOpenTheCloseBoxAnswersCa
 }
 
 TEST_F(SmallWindows, AboutButtonShowsTheBoxAndChangesNothing) {
-  QTimer::singleShot(0, AboutBox, [] { AboutBox->done(mrOk); });
-  form->btn26Click();
+  // The waiter fails the test when the button shows nothing.
+  WithWindow(AboutBox, [] { AboutBox->done(mrOk); }, [this] { form->btn26Click(); });
   EXPECT_TRUE(form->UndoHistory.Empty());
   EXPECT_FALSE(AboutBox->isVisible());
 }

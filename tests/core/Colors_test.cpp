@@ -19,14 +19,29 @@ TEST(MulDiv, RoundsHalvesAwayFromZero) {
 TEST(MulDiv, DivisionByZeroGivesMinusOne) { EXPECT_EQ(MulDiv(5, 5, 0), -1); }
 
 TEST(SystemColors, ResolveThroughTheTableByLowByte) {
-  EXPECT_EQ(ColorToRGB(clBtnFace), 0xF0F0F0);
-  EXPECT_EQ(ColorToRGB(clWindow), clWhite);
-  EXPECT_EQ(ColorToRGB(clWindowText), clBlack);
-  EXPECT_EQ(ColorToRGB(clBtnHighlight), clWhite);
   EXPECT_EQ(clBtnShadow, static_cast<TColor>(0xFF000010));
-  // Plain colours pass unchanged; an index the table lacks (255 from −1) is black.
-  EXPECT_EQ(ColorToRGB(clOrange), 33023);
-  EXPECT_EQ(ColorToRGB(-1), clBlack);
+  // The colours the program names, as the table gives them; the brush and the fill resolve through
+  // this, so their own tests keep only a few cases.
+  const struct {
+    TColor in, out;
+  } cases[] = {
+      {clBtnFace, 0xF0F0F0},
+      {clBtnHighlight, clWhite},
+      {clBtnShadow, 0xA0A0A0},
+      {clWindow, clWhite},
+      {clWindowText, clBlack},
+      {clGrayText, 0x6D6D6D},
+      {clHighlight, 0xD77800},  // red 0, green 120, blue 215
+      {clHighlightText, clWhite},
+      {static_cast<TColor>(0x80000000u | 0x1200 | COLOR_BTNSHADOW), 0xA0A0A0},  // only the low byte counts
+      // Plain colours pass unchanged; an index the table lacks (255 from −1, 25, 200) is black.
+      {clRed, clRed},
+      {clOrange, 33023},
+      {-1, clBlack},
+      {SystemColor(25), clBlack},
+      {SystemColor(200), clBlack},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ColorToRGB(c.in), c.out) << std::hex << c.in;
   EXPECT_EQ(GetSysColor(25), clBlack);
 }
 

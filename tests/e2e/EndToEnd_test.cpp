@@ -61,12 +61,15 @@ TEST_F(EndToEnd, OpenColourUndoRecolourSaveAndExit) {
   ASSERT_TRUE(program.waitForStarted(10000));
   ASSERT_TRUE(ui.WaitMainWindow());
 
-  // Fill an area of the first page in red, undo, fill again, save.
+  // Fill an area of the first page in red, undo and save: the project is the untouched page. Then
+  // fill again and save.
   ASSERT_TRUE(ui.OpenFirstPage());
   ASSERT_TRUE(ui.PickColour(clRed));
   const QPoint inside = art::PageSeeds(firstPage).front();
   ui.ClickPage(inside);
   ui.Undo();
+  ASSERT_TRUE(ui.SaveProject());
+  EXPECT_TRUE(SavedUnchanged(folder + "/Projects/Sketcha1.bmp", first));
   ui.ClickPage(inside);
   ASSERT_TRUE(ui.SaveProject());
 
@@ -77,9 +80,9 @@ TEST_F(EndToEnd, OpenColourUndoRecolourSaveAndExit) {
 
   // The project holds the page with exactly that area in red, and the red reaches the black lines
   // all round: no pixel of another colour lies between them.
-  const QString project = folder + "/Projects/Sketcha1.bmp";
+  const QString project = folder + "/Projects/Sketcha2.bmp";
   EXPECT_TRUE(SavedWithFill(project, first, inside, clRed, 1000));
-  EXPECT_FALSE(QFile::exists(folder + "/Projects/Sketcha2.bmp"));
+  EXPECT_FALSE(QFile::exists(folder + "/Projects/Sketcha3.bmp"));
   PageBitmap saved;
   saved.LoadFromFile(project.toStdString());
   int fringe = 0;

@@ -435,6 +435,21 @@ TEST_F(CrossReadHandMade, RunLength4MatchesTheHandDecodingAndImageMagick) {
 // 6-bit values are within one (it gives 24, 57, 198, 231 for the 5-bit values 3, 7, 24, 28, where
 // the nearest are 25, 58, 197, 230); its 4-bit ones are v * 16, so only their 4 bits must agree.
 TEST_F(CrossReadHandMade, NarrowChannelsScaleToTheNearestValue) {
+  // v × 255 ÷ (2^bits − 1) to the nearest, worked out by hand: 4 bits are steps of 17.
+  const std::vector<int> nearest4 = {0, 17, 34, 51, 68, 85, 102, 119, 136, 153, 170, 187, 204, 221, 238, 255};
+  const std::vector<int> nearest5 = {
+      0, 8, 16, 25, 33, 41, 49, 58, 66, 74, 82, 90, 99, 107, 115, 123,
+      132, 140, 148, 156, 165, 173, 181, 189, 197, 206, 214, 222, 230, 239, 247, 255
+  };
+  const std::vector<int> nearest6 = {
+      0, 4, 8, 12, 16, 20, 24, 28, 32, 36, 40, 45, 49, 53, 57, 61,
+      65, 69, 73, 77, 81, 85, 89, 93, 97, 101, 105, 109, 113, 117, 121, 125,
+      130, 134, 138, 142, 146, 150, 154, 158, 162, 166, 170, 174, 178, 182, 186, 190,
+      194, 198, 202, 206, 210, 215, 219, 223, 227, 231, 235, 239, 243, 247, 251, 255
+  };
+  auto nearest = [&](int bits) -> const std::vector<int>& {
+    return bits == 4 ? nearest4 : bits == 5 ? nearest5 : nearest6;
+  };
   struct Layout {
     std::vector<uint32_t> masks;  // red, green, blue
     int redBits, greenBits, blueBits;
@@ -477,9 +492,10 @@ TEST_F(CrossReadHandMade, NarrowChannelsScaleToTheNearestValue) {
                                  {GetGValue(ours), GetGValue(other), gmax},
                                  {GetBValue(ours), GetBValue(other), bmax}};
       const int raw[3] = {v & rmax, v & gmax, bmax - (v & bmax)};
+      const int bits[3] = {l.redBits, l.greenBits, l.blueBits};
       for (int c = 0; c < 3; ++c) {
         const int max = channel[c][2];
-        EXPECT_EQ(channel[c][0], (raw[c] * 255 + max / 2) / max) << "channel " << c;
+        EXPECT_EQ(channel[c][0], nearest(bits[c])[static_cast<size_t>(raw[c])]) << "channel " << c;
         if (max == 15) {
           EXPECT_EQ(channel[c][1] >> 4, raw[c]) << "channel " << c;
         } else {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/RegionFill.h"
 
 namespace pintoola {
@@ -45,6 +47,14 @@ class LeaningRasterizer : public TextRasterizer {
   }
 };
 
+// Every pixel, row by row: what "nothing drawn" compares.
+std::vector<TColor> AllPixels(const PageBitmap& page) {
+  std::vector<TColor> all;
+  for (int y = 0; y < page.Height(); ++y)
+    for (int x = 0; x < page.Width(); ++x) all.push_back(page.Pixels(x, y));
+  return all;
+}
+
 class Stamp : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -59,7 +69,16 @@ class Stamp : public ::testing::Test {
 
 TEST_F(Stamp, SolidBrushDrawsTextOnABoxOfTheBrushColour) {
   page.Canvas().brushColor = clWhite;
+  page.Canvas().font.name = "DejaVu Serif";
+  page.Canvas().font.size = 12;
+  page.Canvas().font.italic = true;
   DrawPageText(page, 1, 1, U"ab", raster, 96);
+  EXPECT_EQ(raster.lastFont.name, "DejaVu Serif");
+  EXPECT_EQ(raster.lastFont.size, 12);
+  EXPECT_TRUE(raster.lastFont.italic);
+  EXPECT_FALSE(raster.lastFont.bold);
+  EXPECT_EQ(raster.lastFont.color, clRed);
+  EXPECT_EQ(raster.lastHeight, 16) << "12 points at 96 dots per inch";
   for (int x = 1; x < 7; ++x) {
     const bool ink = (x - 1) % 3 == 1;
     EXPECT_EQ(page.Pixels(x, 2), ink ? clRed : clWhite) << "the box covers the line at x = " << x;
@@ -82,7 +101,9 @@ TEST_F(Stamp, TextBeyondThePageIsCutOff) {
   EXPECT_EQ(page.Pixels(9, 5), clRed);
   DrawPageText(page, -2, -3, U"a", raster, 96);
   EXPECT_EQ(page.Pixels(0, 0), clWhite);
+  const std::vector<TColor> before = AllPixels(page);
   DrawPageText(page, 50, 50, U"a", raster, 96);  // wholly outside: nothing, no fault
+  EXPECT_EQ(AllPixels(page), before);
 }
 
 TEST_F(Stamp, InkBeyondTheBoxIsDrawnAndTheBoxStaysTheTextsOwn) {
@@ -111,9 +132,11 @@ TEST_F(Stamp, InkIsCutOnlyByThePagesEdges) {
   DrawPageText(page, 1, 3, U"ab", leaning, 96);
   for (int x = 0; x <= 9; ++x) EXPECT_EQ(page.Pixels(x, 5), x == 7 ? clRed : clWhite) << x;
   EXPECT_EQ(page.Pixels(0, 2), clBlack);
+  const std::vector<TColor> before = AllPixels(page);
   DrawPageText(page, 9, -20, U"abc", leaning, 96);  // wholly above the page: nothing, no fault
-  DrawPageText(page, -12, 2, U"ab", leaning, 96);   // ink columns x = -14 and -6: nothing
-  EXPECT_EQ(page.Pixels(0, 2), clBlack);
+  EXPECT_EQ(AllPixels(page), before);
+  DrawPageText(page, -12, 2, U"ab", leaning, 96);  // ink columns x = -14 and -6: nothing
+  EXPECT_EQ(AllPixels(page), before);
 }
 
 TEST_F(Stamp, EmptyTextDrawsNothingButStillCountsAsDrawing) {
@@ -121,10 +144,11 @@ TEST_F(Stamp, EmptyTextDrawsNothingButStillCountsAsDrawing) {
   snapshot.Assign(&page);
   int changes = 0;
   page.SetOnChange([&] { ++changes; });
+  const std::vector<TColor> before = AllPixels(page);
   DrawPageText(page, 1, 1, U"", raster, 96);
   EXPECT_EQ(changes, 1);
   EXPECT_FALSE(page.SharesImageWith(snapshot));
-  for (int x = 0; x < 10; ++x) EXPECT_EQ(page.Pixels(x, 1), clWhite);
+  EXPECT_EQ(AllPixels(page), before);
 }
 
 TEST(FontPixelHeight, PointsBecomePixelsAtTheScreenResolutionHalvesToEven) {

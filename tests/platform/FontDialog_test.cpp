@@ -6,7 +6,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSpinBox>
-#include <QTimer>
+
+#include "support/AnswerWindow.h"
 
 namespace pintoola {
 namespace {
@@ -38,21 +39,18 @@ TEST(FontDialog, UnknownFamilyAndSystemColourStaySelectable) {
 
 TEST(ChooseFont, OkStoresTheChoiceAndCancelKeepsIt) {
   FontChoice font;
-  auto answer = [](bool ok) {
-    QTimer::singleShot(0, [ok] {
-      for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<TFontDialog*>(w); d && d->isVisible()) {
+  auto choose = [&font](bool ok) {
+    return testing::WithWindowOf<TFontDialog>(
+        [ok](TFontDialog* d) {
           d->size->setValue(20);
           d->bold->setChecked(true);
           ok ? d->accept() : d->reject();
-        }
-    });
+        },
+        [&font] { return ChooseFont(font, nullptr); });
   };
-  answer(false);
-  EXPECT_FALSE(ChooseFont(font, nullptr));
+  EXPECT_FALSE(choose(false));
   EXPECT_EQ(font.size, 8);
-  answer(true);
-  EXPECT_TRUE(ChooseFont(font, nullptr));
+  EXPECT_TRUE(choose(true));
   EXPECT_EQ(font.size, 20);
   EXPECT_TRUE(font.bold);
 }

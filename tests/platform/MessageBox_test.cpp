@@ -5,11 +5,12 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QWidget>
+#include <new>
 #include <stdexcept>
 
 #include "platform/Application.h"
+#include "support/AnswerWindow.h"
 
 namespace pintoola {
 namespace {
@@ -45,17 +46,22 @@ TEST(ErrorBoxText, AppendsAFullStopOnlyAfterCharactersAboveIt) {
 
 TEST(MessageDlg, KindSetsCaptionIconAndDefault) {
   Recorder r;
-  r.answer = mrYes;
-  EXPECT_EQ(MessageDlg("Do you want to exit Pintoola ?", TMsgDlgType::mtConfirmation, mbYes | mbNo), mrYes);
-  EXPECT_EQ(MessageDlg("No image to copy !", TMsgDlgType::mtWarning, mbOK), mrYes);
+  r.answer = mrNo;  // not the default: the box's answer is what comes back
+  EXPECT_EQ(MessageDlg("Do you want to exit Pintoola ?", TMsgDlgType::mtConfirmation, mbYes | mbNo), mrNo);
+  MessageDlg("No image to copy !", TMsgDlgType::mtWarning, mbOK);
   MessageDlg("Pintoola can't save the image !", TMsgDlgType::mtError, mbOK);
   ASSERT_EQ(r.seen.size(), 3u);
+  EXPECT_EQ(r.seen[0].text, "Do you want to exit Pintoola ?");
   EXPECT_EQ(r.seen[0].caption, "Confirm");
   EXPECT_EQ(r.seen[0].icon, TMsgIcon::Question);
+  EXPECT_EQ(r.seen[0].buttons, static_cast<TMsgDlgButtons>(mbYes | mbNo));
   EXPECT_EQ(r.seen[0].defaultResult, mrYes);
+  EXPECT_EQ(r.seen[1].text, "No image to copy !");
   EXPECT_EQ(r.seen[1].caption, "Warning");
   EXPECT_EQ(r.seen[1].icon, TMsgIcon::Warning);
+  EXPECT_EQ(r.seen[1].buttons, static_cast<TMsgDlgButtons>(mbOK));
   EXPECT_EQ(r.seen[1].defaultResult, mrOk);
+  EXPECT_EQ(r.seen[2].text, "Pintoola can't save the image !");
   EXPECT_EQ(r.seen[2].caption, "Error");
   EXPECT_EQ(r.seen[2].icon, TMsgIcon::Error);
   EXPECT_EQ(r.seen[2].buttons, static_cast<TMsgDlgButtons>(mbOK));
@@ -73,25 +79,26 @@ TEST(ErrorBox, UsesTheApplicationTitleAndOneOkButton) {
 
 TEST(RealMessageBox, ShowsTheCaptionsAndAnswersWithTheButtonPressed) {
   QStringList captions;
-  QString defaultCaption;
-  // The real box, answered by a timer pressing its default button.
-  QTimer::singleShot(50, [&] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      auto* box = qobject_cast<QMessageBox*>(w);
-      if (!box || !box->isVisible()) continue;
-      for (QAbstractButton* b : box->buttons()) captions << b->text();
-      defaultCaption = box->defaultButton()->text();
-      box->defaultButton()->click();
-    }
-  });
+  QString defaultCaption, title;
   MessageRequest req;
   req.caption = "Confirm";
   req.text = "Question?";
-  req.buttons = mbYes | mbNo;
+  req.buttons = mbYes | mbNo | mbCancel;
   req.defaultResult = mrYes;
-  EXPECT_EQ(ShowMessageBox(req), mrYes);
+  // The real box, answered with a button that is neither the default nor what closing it gives.
+  const TModalResult result = testing::WithWindowOf<QMessageBox>(
+      [&](QMessageBox* box) {
+        title = box->windowTitle();
+        for (QAbstractButton* b : box->buttons()) captions << b->text();
+        defaultCaption = box->defaultButton()->text();
+        for (QAbstractButton* b : box->buttons())
+          if (b->text() == "&No") b->click();
+      },
+      [&] { return ShowMessageBox(req); });
+  EXPECT_EQ(result, mrNo);
+  EXPECT_EQ(title, "Confirm");
   captions.sort();
-  EXPECT_EQ(captions, QStringList({"&No", "&Yes"}));
+  EXPECT_EQ(captions, QStringList({"&No", "&Yes", "Cancel"}));
   EXPECT_EQ(defaultCaption, "&Yes");
 }
 
@@ -99,6 +106,7 @@ class Thrower : public QObject {
  public:
   bool event(QEvent* e) override {
     if (e->type() == QEvent::User) throw std::runtime_error("Scan line index out of range");
+    if (e->type() == QEvent::User + 1) throw std::bad_alloc();
     return QObject::event(e);
   }
 };
@@ -113,6 +121,18 @@ TEST(ApplicationNotify, AnExceptionLeavingAHandlerIsShownAndTheLoopGoesOn) {
   ASSERT_EQ(r.seen.size(), 2u);
   EXPECT_EQ(r.seen[0].caption, "Doodlo");
   EXPECT_EQ(r.seen[0].text, "Scan line index out of range.");
+}
+
+TEST(ApplicationNotify, MemoryRunningOutInAHandlerIsShownAsOutOfMemory) {
+  Recorder r;
+  Thrower thrower;
+  QEvent exhausted(static_cast<QEvent::Type>(QEvent::User + 1));
+  QCoreApplication::sendEvent(&thrower, &exhausted);
+  ASSERT_EQ(r.seen.size(), 1u);
+  EXPECT_EQ(r.seen[0].caption, "Doodlo");
+  EXPECT_EQ(r.seen[0].text, "Out of memory.");
+  EXPECT_EQ(r.seen[0].icon, TMsgIcon::Error);
+  EXPECT_EQ(r.seen[0].buttons, static_cast<TMsgDlgButtons>(mbOK));
 }
 
 }  // namespace

@@ -69,7 +69,8 @@ TEST_F(PdfPrinting, ARefusedStartReportsNotPrintingAtTheEnd) {
 }  // namespace pintoola
 
 #include <QImage>
-#include <QProcess>
+
+#include "support/PrintedSheet.h"
 
 namespace pintoola {
 namespace {
@@ -85,24 +86,11 @@ QImage PrintAndRender(int printerDpi, const QString& folder) {
   PageBitmap page;
   page.SetSize(40, 30, clRed);
   PrintPage(printer, page, 96);
-  if (QProcess::execute("pdftoppm", {"-r", "100", "-png", "-singlefile", folder + "/sheet.pdf", folder + "/sheet"}) != 0)
-    return QImage();
-  return QImage(folder + "/sheet.png");
-}
-
-// The red block's extent, or an empty rect on a blank sheet.
-QRect RedArea(const QImage& sheet) {
-  QRect area;
-  for (int y = 0; y < sheet.height(); ++y)
-    for (int x = 0; x < sheet.width(); ++x) {
-      const QColor c = sheet.pixelColor(x, y);
-      if (c.red() > 200 && c.green() < 60 && c.blue() < 60) area |= QRect(x, y, 1, 1);
-    }
-  return area;
+  return testing::RenderSheet(folder + "/sheet.pdf", 100);
 }
 
 TEST(PrintedSheet, LandsAtTheTopLeftEnlargedByTheWholeNumberScale) {
-  if (QProcess::execute("sh", {"-c", "command -v pdftoppm >/dev/null"}) != 0) GTEST_SKIP() << "pdftoppm is missing";
+  if (!testing::CanRenderSheets()) GTEST_SKIP() << "pdftoppm is missing";
   struct Case {
     int dpi;
     QRect expected;  // at 100 dpi: 40 × 30 pixels × scale dots ÷ printer dpi
@@ -117,7 +105,7 @@ TEST(PrintedSheet, LandsAtTheTopLeftEnlargedByTheWholeNumberScale) {
     QTemporaryDir dir;
     const QImage sheet = PrintAndRender(c.dpi, dir.path());
     ASSERT_FALSE(sheet.isNull()) << c.dpi;
-    const QRect red = RedArea(sheet);
+    const QRect red = testing::RedArea(sheet);
     if (c.expected.isEmpty()) {
       EXPECT_TRUE(red.isEmpty()) << c.dpi;
       continue;
@@ -134,26 +122,25 @@ TEST(PrintedSheet, LandsAtTheTopLeftEnlargedByTheWholeNumberScale) {
 #include <QApplication>
 #include <QComboBox>
 #include <QPrintDialog>
-#include <QTimer>
+
+#include "support/AnswerWindow.h"
 
 namespace pintoola {
 namespace {
 
 TEST(PrintDialog, OffersNoPrintingToAFile) {
   TPrinter printer;
-  bool shown = false, toFile = true;
+  bool toFile = true;
   QStringList entries;
-  QTimer::singleShot(0, [&] {
-    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    shown = true;
-    toFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
-    for (const QComboBox* box : dialog->findChildren<QComboBox*>())
-      for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
-    dialog->reject();
-  });
-  EXPECT_FALSE(RunPrintDialog(printer, nullptr));
-  ASSERT_TRUE(shown);
+  const bool accepted = testing::WithWindowOf<QPrintDialog>(
+      [&](QPrintDialog* dialog) {
+        toFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+        for (const QComboBox* box : dialog->findChildren<QComboBox*>())
+          for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+        dialog->reject();
+      },
+      [&] { return RunPrintDialog(printer, nullptr); });
+  EXPECT_FALSE(accepted);
   EXPECT_FALSE(toFile);
   for (const QString& entry : entries) EXPECT_FALSE(entry.contains("Print to File")) << entry.toStdString();
 }

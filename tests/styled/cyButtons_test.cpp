@@ -4,12 +4,13 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
+#include <functional>
 
 #include "StyledTestUtil.h"
 #include "styled/cyBitBtn.h"
 #include "styled/cyGraphics.h"
 #include "styled/cySpeedButton.h"
+#include "support/AnswerWindow.h"
 
 namespace pintoola {
 namespace {
@@ -85,11 +86,11 @@ TEST(TcyBitBtn, ToolbarButtonFaceByState) {
   QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(30, 20));
   ASSERT_EQ(button.DrawState(), bsDown);
   // Pressed: 0x00CCCC → 0x004DCC mirrored; plain inner ring 0x008CCC left and top, 0x66FFFF right and bottom.
-  const TColor pressedRow24 = RGB(0xCC, 0x4D + MulDiv(1, 0xCC - 0x4D, 23), 0);
+  // Row 24 is one of 23 steps from 0x4D to 0xCC: 0x4D + 127 ÷ 23 = 0x53.
   ExpectFace(Render(button),
-             {"pressed", 0x004DCC, pressedRow24, 0x001A99, 0x008CCC, 0x008CCC, 0x008CCC, 0x008CCC, 0x66FFFF});
+             {"pressed", 0x004DCC, 0x0053CC, 0x001A99, 0x008CCC, 0x008CCC, 0x008CCC, 0x008CCC, 0x66FFFF});
   EXPECT_EQ(Pixel(Render(button), 73, 20), 0x66FFFF);
-  EXPECT_EQ(Pixel(Render(button), 2, 2), RGB(0xCC, 0xCC + MulDiv(3, 0x4D - 0xCC, 24), 0));
+  EXPECT_EQ(Pixel(Render(button), 2, 2), 0x00BCCC);  // 3 of 24 steps down: 0xCC − 381 ÷ 24
   QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(30, 20));
 
   button.setEnabled(false);
@@ -120,7 +121,7 @@ TEST(TcyBitBtn, FocusRectangleInsideTheRings) {
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   other.setFocus();
-  const TColor row2 = RGB(255, 255 + MulDiv(3, 0xCC - 0xFF, 24), 0);
+  const TColor row2 = 0x00F9FF;  // 3 of 24 steps from 0xFF to 0xCC: 255 − 153 ÷ 24
   EXPECT_EQ(Pixel(Render(button), 2, 2), row2);
   button.setFocus();
   ASSERT_TRUE(button.hasFocus());
@@ -278,6 +279,23 @@ TEST(TcyBitBtn, KindGlyphsComeFromTheRegisteredProvider) {
 enum class Focus { Edit, Ok, Cancel };
 enum class Action { Return, Escape, ShiftReturn, Space, ClickOk, ClickPlain };
 
+// Runs `dialog`, presses `keys` once it is active and closes it with 99 when they left it open.
+int PressInDialog(QDialog& dialog, const std::function<void()>& keys) {
+  bool pressed = false;
+  const int result = testing::WithWindow(
+      &dialog,
+      [&] {
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        keys();
+        pressed = true;
+        if (dialog.isVisible()) dialog.done(99);
+      },
+      [&] { return dialog.exec(); });
+  EXPECT_TRUE(pressed);
+  return result;
+}
+
 struct DialogCase {
   const char* name;
   Focus focus;
@@ -306,9 +324,7 @@ TEST_P(DialogKeys, EndTheDialogWithTheButtonsResult) {
   QObject::connect(plain, &TcyBitBtn::clicked, [&] { ++plainClicks; });
   QObject::connect(ok, &TcyBitBtn::clicked, [&] { ++okClicks; });
 
-  QTimer::singleShot(0, &dialog, [&] {
-    dialog.activateWindow();
-    if (!QTest::qWaitForWindowActive(&dialog)) return;
+  const int result = PressInDialog(dialog, [&] {
     QWidget* target = c.focus == Focus::Edit ? static_cast<QWidget*>(edit)
                       : c.focus == Focus::Ok ? ok
                                              : cancel;
@@ -334,10 +350,7 @@ TEST_P(DialogKeys, EndTheDialogWithTheButtonsResult) {
         break;
     }
   });
-  QTimer::singleShot(300, &dialog, [&] {
-    if (dialog.isVisible()) dialog.done(99);
-  });
-  EXPECT_EQ(dialog.exec(), c.expected);
+  EXPECT_EQ(result, c.expected);
   if (c.action == Action::ClickPlain) {
     EXPECT_EQ(plainClicks, 1);
   }
@@ -363,10 +376,23 @@ TEST(TcyBitBtn, AHandlerCanKeepTheDialogOpen) {
   QDialog dialog;
   auto* ok = new TcyBitBtn(&dialog);
   ok->SetKind(bkOK);
-  QObject::connect(ok, &TcyBitBtn::clicked, [&] { dialog.setResult(0); });
-  QTimer::singleShot(0, &dialog, [&] { QTest::mouseClick(ok, Qt::LeftButton, {}, QPoint(5, 5)); });
-  QTimer::singleShot(200, &dialog, [&] { dialog.done(99); });
-  EXPECT_EQ(dialog.exec(), 99);
+  int clicks = 0;
+  QObject::connect(ok, &TcyBitBtn::clicked, [&] {
+    ++clicks;
+    dialog.setResult(0);
+  });
+  bool openAfterClick = false;
+  const int result = testing::WithWindow(
+      &dialog,
+      [&] {
+        QTest::mouseClick(ok, Qt::LeftButton, {}, QPoint(5, 5));
+        openAfterClick = dialog.isVisible();
+        dialog.done(99);
+      },
+      [&] { return dialog.exec(); });
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(openAfterClick);
+  EXPECT_EQ(result, 99);
 }
 
 TEST(TcyBitBtn, ButtonsBuiltBeforeTheirPanelJoinsTheDialogStillAnswerEnter) {
@@ -377,16 +403,11 @@ TEST(TcyBitBtn, ButtonsBuiltBeforeTheirPanelJoinsTheDialogStillAnswerEnter) {
   auto* edit = new QLineEdit(&dialog);
   panel->setParent(&dialog);
   panel->move(0, 30);
-  QTimer::singleShot(0, &dialog, [&] {
-    dialog.activateWindow();
-    if (!QTest::qWaitForWindowActive(&dialog)) return;
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_Return);
-  });
-  QTimer::singleShot(300, &dialog, [&] {
-    if (dialog.isVisible()) dialog.done(99);
-  });
-  EXPECT_EQ(dialog.exec(), mrOk);
+  EXPECT_EQ(PressInDialog(dialog, [&] {
+              edit->setFocus();
+              QTest::keyClick(edit, Qt::Key_Return);
+            }),
+            mrOk);
 }
 
 TEST(TcyBitBtn, CaptionAcceleratorClicks) {
@@ -395,16 +416,11 @@ TEST(TcyBitBtn, CaptionAcceleratorClicks) {
   auto* yes = new TcyBitBtn(&dialog);
   yes->SetKind(bkYes);
   yes->move(0, 30);
-  QTimer::singleShot(0, &dialog, [&] {
-    dialog.activateWindow();
-    if (!QTest::qWaitForWindowActive(&dialog)) return;
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_Y, Qt::AltModifier);
-  });
-  QTimer::singleShot(300, &dialog, [&] {
-    if (dialog.isVisible()) dialog.done(99);
-  });
-  EXPECT_EQ(dialog.exec(), mrYes);
+  EXPECT_EQ(PressInDialog(dialog, [&] {
+              edit->setFocus();
+              QTest::keyClick(edit, Qt::Key_Y, Qt::AltModifier);
+            }),
+            mrYes);
 }
 
 // ---- speed button -----------------------------------------------------------------------------
@@ -555,7 +571,7 @@ TEST(TcySpeedButton, LatchedSignatureButtonFace) {
   EXPECT_EQ(Pixel(image, 50, 1), 0xCC6600);   // gloss L
   EXPECT_EQ(Pixel(image, 50, 38), 0xFFFF66);  // gloss M
   EXPECT_EQ(Pixel(image, 50, 19), 0xCC0000);  // mirrored: ToColor in the middle
-  EXPECT_EQ(Pixel(image, 50, 2), RGB(0, 0xCC + MulDiv(3, -0xCC, 20), 0xCC));
+  EXPECT_EQ(Pixel(image, 50, 2), RGB(0, 0xAD, 0xCC));  // 3 of 20 steps down: 0xCC − 612 ÷ 20
 
   button.setEnabled(false);
   EXPECT_EQ(button.State(), bsDisabled);

@@ -9,6 +9,7 @@
 namespace pintoola {
 namespace {
 
+using testing::kAquaToBlueGreen;
 using testing::Paint;
 using testing::Pixel;
 
@@ -54,7 +55,7 @@ TEST(LinearBands, FiftyFivePixelPanelHasOneRowPerBand) {
   for (int r = 0; r < 55; ++r) {
     const TGradientStep& band = plan[static_cast<size_t>(r)];
     EXPECT_EQ(band.rect, Rect(0, r, 1120, r + 1));
-    EXPECT_EQ(band.color, RGB(0, 255 + MulDiv(r + 1, -255, 55), 255)) << r;
+    EXPECT_EQ(band.color, RGB(0, kAquaToBlueGreen[r], 255)) << r;
   }
   EXPECT_EQ(GetGValue(plan.front().color), 250);
   EXPECT_EQ(plan.back().color, clBlue);
@@ -63,10 +64,12 @@ TEST(LinearBands, FiftyFivePixelPanelHasOneRowPerBand) {
 TEST(LinearBands, MoreRowsThanBandsSpreadsThemByMulDiv) {
   const TGradientPlan plan = LinearBands(Rect(0, 0, 10, 300), clBlack, clWhite, 255, baTopToBottom);
   ASSERT_EQ(plan.size(), 255u);
+  // Band k ends at row 300 × k ÷ 255 = 20k ÷ 17 rounded: 17 bands take 20 rows, then the same again.
+  const int firstSeventeen[17] = {1, 2, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 18, 19, 20};
   int one = 0, two = 0;
   for (int k = 1; k <= 255; ++k) {
     const TRect& r = plan[static_cast<size_t>(k - 1)].rect;
-    EXPECT_EQ(r.Bottom, MulDiv(k, 300, 255));
+    EXPECT_EQ(r.Bottom, firstSeventeen[(k - 1) % 17] + 20 * ((k - 1) / 17)) << k;
     if (r.Height() == 1) ++one;
     if (r.Height() == 2) ++two;
   }
@@ -122,7 +125,7 @@ TEST(GradientSteps, ToolbarButtonSplitsWithAStepInTheMiddle) {
   EXPECT_EQ(ColorAtRow(plan, 23), 0x00CCFF);  // M1, end of part 1
   EXPECT_EQ(ColorAtRow(plan, 24), 0x00B1FF);  // one step past M2 (0x00B3FF)
   EXPECT_EQ(ColorAtRow(plan, 46), clOrange);
-  EXPECT_EQ(ColorAtRow(plan, 0), RGB(255, 255 + MulDiv(1, 204 - 255, 24), 0));
+  EXPECT_EQ(ColorAtRow(plan, 0), RGB(255, 253, 0));  // 255 − 51 ÷ 24
 }
 
 TEST(GradientSteps, BalanceModesColourTheTwoParts) {
@@ -146,16 +149,16 @@ TEST(GradientSteps, BalanceModesColourTheTwoParts) {
   // The start colours show with more rows: part 2 of bmReverse starts one step from ToColor.
   const TGradientPlan reverse =
       GradientSteps(Rect(0, 0, 1, 200), clYellow, clOrange, dgdVertical, 50, bmReverse, 255, 90);
-  EXPECT_EQ(ColorAtRow(reverse, 100), RGB(255, 128 + MulDiv(1, 0xB3 - 128, 100), 0));
+  EXPECT_EQ(ColorAtRow(reverse, 100), RGB(255, 129, 0));  // 128 + 51 ÷ 100
   const TGradientPlan invert =
       GradientSteps(Rect(0, 0, 1, 200), clYellow, clOrange, dgdVertical, 50, bmInvertReverse, 255, 90);
-  EXPECT_EQ(ColorAtRow(invert, 0), RGB(255, 0xB3 + MulDiv(1, 128 - 0xB3, 100), 0));
+  EXPECT_EQ(ColorAtRow(invert, 0), RGB(255, 178, 0));  // 179 − 51 ÷ 100
 }
 
 TEST(GradientSteps, HotFaceEndsInTheFromColour) {
   const TGradientPlan plan =
       GradientSteps(Rect(0, 0, 75, 47), clYellow, clOrange, dgdVertical, 50, bmReverseFromColor, 255, 90);
-  EXPECT_EQ(ColorAtRow(plan, 24), RGB(255, 128 + MulDiv(1, 127, 23), 0));
+  EXPECT_EQ(ColorAtRow(plan, 24), RGB(255, 134, 0));  // 128 + 127 ÷ 23
   EXPECT_EQ(ColorAtRow(plan, 46), clYellow);
 }
 
@@ -198,7 +201,7 @@ TEST(GradientSteps, AngleIsPaintedLikeVerticalAndHorizontalRunsAcross) {
   ASSERT_EQ(across.size(), 30u);
   EXPECT_EQ(across.back().rect, Rect(29, 0, 30, 20));
   const TGradientPlan split = GradientSteps(r, clRed, clBlue, dgdHorizontal, 20, bmNormal, 255, 100);
-  EXPECT_EQ(split[5].rect, Rect(5, 0, 6, 20));  // part 1 is columns 0…5 (MulDiv(20, 30, 100) = 6)
+  EXPECT_EQ(split[5].rect, Rect(5, 0, 6, 20));  // part 1 is columns 0…5, 20 % of 30
   EXPECT_EQ(split[5].color, RGB(127, 0, 128));  // M1 at speed 100
   EXPECT_EQ(split[6].rect.Left, 6);
 }
@@ -215,8 +218,7 @@ TEST(GradientSteps, ConcentricFormsFillThenShrinkToTheCentre) {
   // Rectangle: the same from the rectangle itself.
   const TGradientPlan rect = GradientSteps(r, clWhite, clBlack, dgdRectangle, 50, bmNormal, 255, 100);
   EXPECT_EQ(rect[1], (TGradientStep{r, clWhite, false}));
-  EXPECT_EQ(rect[2].rect,
-            Rect(MulDiv(1, 10, 11), MulDiv(1, 5, 11), 21 - MulDiv(1, 10, 11), 11 - MulDiv(1, 5, 11)));
+  EXPECT_EQ(rect[2].rect, Rect(1, 0, 20, 11));  // one of 11 steps in: 10 ÷ 11 and 5 ÷ 11 rounded
   EXPECT_EQ(rect.back().rect, Rect(10, 5, 11, 6));
 }
 
@@ -279,7 +281,7 @@ TEST(PaintGradient, PaintsThePlanOntoTheSurface) {
   const QImage image = Paint(6, 55, [](DrawSurface& s) {
     PaintGradient(s, Rect(0, 0, 6, 55), clAqua, clBlue, dgdVertical, 50, bmNormal, 255, 100);
   });
-  for (int r : {0, 27, 54}) EXPECT_EQ(Pixel(image, 3, r), RGB(0, 255 + MulDiv(r + 1, -255, 55), 255));
+  for (int r : {0, 27, 54}) EXPECT_EQ(Pixel(image, 3, r), RGB(0, kAquaToBlueGreen[r], 255));
 }
 
 // ---- rings ------------------------------------------------------------------------------------

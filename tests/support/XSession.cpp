@@ -57,6 +57,23 @@ bool WaitFor(const std::function<bool()>& ready, int ms) {
   return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult SavedUnchanged(const QString& project, const QString& page) {
+  if (!QFile::exists(project)) return ::testing::AssertionFailure() << "no project " << project.toStdString();
+  PageBitmap expected, saved;
+  expected.LoadFromFile(page.toStdString());
+  saved.LoadFromFile(project.toStdString());
+  if (saved.Width() != expected.Width() || saved.Height() != expected.Height())
+    return ::testing::AssertionFailure() << project.toStdString() << " is " << saved.Width() << " x "
+                                         << saved.Height() << ", the page " << expected.Width() << " x "
+                                         << expected.Height();
+  int differing = 0;
+  for (int y = 0; y < saved.Height(); ++y)
+    for (int x = 0; x < saved.Width(); ++x) differing += saved.Pixels(x, y) != expected.Pixels(x, y);
+  if (differing != 0)
+    return ::testing::AssertionFailure() << project.toStdString() << ": " << differing << " pixels differ from the page";
+  return ::testing::AssertionSuccess();
+}
+
 XSession::~XSession() {
   if (xvfb.state() != QProcess::NotRunning) {
     xvfb.terminate();

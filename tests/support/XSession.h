@@ -20,6 +20,9 @@ bool WaitFor(const std::function<bool()>& ready, int ms);
 ::testing::AssertionResult SavedWithFill(const QString& project, const QString& page, QPoint point,
                                          TColor colour, int minColoured);
 
+// Whether the saved project has exactly the pixels of the page file.
+::testing::AssertionResult SavedUnchanged(const QString& project, const QString& page);
+
 class XSession {
  public:
   XSession() = default;
