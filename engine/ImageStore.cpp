@@ -137,7 +137,6 @@ class TileJournal {
 
   // Room for `more` tiles not of one colour, so that saving them moves no slot already kept.
   void Reserve(size_t more) { slots_.Reserve(more); }
-  size_t SlotCount() const { return slots_.Count(); }
 
   // Keeps the tile's bytes as they are in `buffer`. Throws std::bad_alloc with nothing kept.
   void Save(size_t tile, const TileGrid& grid, const uint8_t* buffer) {
@@ -197,7 +196,6 @@ class TileJournal {
   // Tile-sized slots in one buffer, grown by doubling.
   class Slots {
    public:
-    size_t Count() const { return count_; }
     size_t Capacity() const { return capacity_; }
     // Room for `more` slots after the used ones. Throws std::bad_alloc with nothing changed.
     void Reserve(size_t more) {
@@ -300,10 +298,6 @@ class ImageStore {
     auto fresh = std::make_unique<ImageVersion>();
     TileJournal journal;
     journal.Index(grid_.Count());
-    // Room for as many slots as the last drawing kept (up to a few): clicks are alike, and a
-    // journal that grows from nothing copies its slots several times over.
-    if (versions_.size() >= 2)
-      journal.Reserve(std::min(versions_[versions_.size() - 2]->before.SlotCount(), kHintSlots));
     std::vector<uint64_t> digests;
     if constexpr (kCheckWrites) digests = Digests();
     versions_.reserve(versions_.size() + 1);
@@ -333,10 +327,21 @@ class ImageStore {
     const size_t first = grid_.Tile(static_cast<size_t>(lo), firstByte);
     const size_t last = grid_.Tile(static_cast<size_t>(hi), endByte - 1);
     const size_t cols = last % grid_.Cols() - first % grid_.Cols() + 1;
+    auto missing = [&](auto&& f) {  // f(tile) for each tile of the range not kept yet
+      for (size_t row = first; row <= last; row += grid_.Cols())
+        for (size_t t = row; t < row + cols; ++t)
+          if (!journal.Has(t)) f(t);
+    };
+    if (last - first >= grid_.Cols()) {
+      // More than one row of tiles ("Fix image", the stamp): room for exactly the tiles not of one
+      // colour first, rather than a journal doubling through a page's worth of copies.
+      size_t slots = 0;
+      uint8_t three[3];
+      missing([&](size_t t) { slots += !grid_.Uniform(t, live_->pixels.data(), three); });
+      journal.Reserve(slots);
+    }
     // A failure part-way leaves right before-images kept and no pixel changed.
-    for (size_t row = first; row <= last; row += grid_.Cols())
-      for (size_t t = row; t < row + cols; ++t)
-        if (!journal.Has(t)) journal.Save(t, grid_, live_->pixels.data());
+    missing([&](size_t t) { journal.Save(t, grid_, live_->pixels.data()); });
   }
 
   // `last`: no other reference to the store is left, so nothing needs putting back.
@@ -424,8 +429,6 @@ class ImageStore {
       versions_.erase(versions_.begin() + static_cast<std::ptrdiff_t>(i));
     }
   }
-
-  static constexpr size_t kHintSlots = 256;  // 768 KiB
 
   std::shared_ptr<BitmapImage> live_;  // the head's pixels
   TileGrid grid_;

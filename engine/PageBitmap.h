@@ -112,10 +112,6 @@ class PageBitmap {
   std::function<void()> onChange_;
 };
 
-}  // namespace pintoola
-
-namespace pintoola {
-
 // One drawing on a page, from its start to its commit.
 //
 // Starting it is what may run out of memory (a page of another depth is converted to 24 bits, a
@@ -164,9 +160,9 @@ class PageWriter {
 
  private:
   ImageRef& Target() { return converted_ ? converted_ : page_.image_; }
+  const ImageRef& Target() const { return converted_ ? converted_ : page_.image_; }
   // Pixels [left, right) of top-based rows [top, bottom), clipped to the page.
   BitmapImage& Announce(int top, int bottom, int left, int right);
-  const ImageRef& Target() const { return converted_ ? converted_ : page_.image_; }
 
   PageBitmap& page_;
   ImageRef converted_;  // a page of another depth at 24 bits, the page's from Commit on
