@@ -286,10 +286,10 @@ void TForm1::setTheSelectedColor() {
   if (swatch.Empty()) swatch.SetSize(image3->width(), image3->height(), clWhite);
   swatch.Canvas().brushColor = SelectedColor;
   swatch.Canvas().brushStyle = SelectedBrushStyle;
-  BitmapImage* img = swatch.BeginDraw();
-  swatch.WillChangeAll();
-  FillRect(*img, Rect(0, 0, img->width, img->height), RealizeBrush(SelectedColor, SelectedBrushStyle));
-  swatch.Changed();
+  PageWriter writer(swatch);
+  const TRect all = Rect(0, 0, swatch.Width(), swatch.Height());
+  FillRect(writer.Area(all), all, RealizeBrush(SelectedColor, SelectedBrushStyle));
+  writer.Commit();
 }
 
 void TForm1::image2Click() {

@@ -28,10 +28,12 @@ struct Files {
     target = (dir / "copy.bmp").string();
     PageBitmap page;
     page.SetSize(kWidth, kHeight);
+    PageWriter writer(page);
     for (int y = 0; y < kHeight; ++y) {
-      uint8_t* row = page.ScanLine(y);
+      uint8_t* row = writer.ScanLine(y);
       for (int x = 0; x < kWidth * 3; ++x) row[x] = static_cast<uint8_t>(x * 7 + y);
     }
+    writer.Commit();
     page.SaveToFile(source);
   }
   ~Files() {

@@ -13,13 +13,15 @@ namespace {
 // Content: 0 = every byte random (no two neighbours alike), 1 = line art (white with grey lines).
 void Draw(PageBitmap& page, int w, int h, int64_t content) {
   page.SetSize(w, h);
-  BitmapImage& img = *page.BeginDraw();  // no snapshot yet: straight into the rows
+  PageWriter writer(page);
+  BitmapImage& img = writer.Area(Rect(0, 0, w, h));
   std::mt19937 rng(3);
   for (int y = 0; y < h; ++y) {
     uint8_t* r = img.Row(y);
     for (int i = 0; i < 3 * w; ++i)
       r[i] = content == 0 ? static_cast<uint8_t>(rng()) : (y % 16 == 0 || (i / 3) % 16 == 0) ? 90 : 255;
   }
+  writer.Commit();
 }
 
 void BM_ContrastImage(benchmark::State& state) {

@@ -26,7 +26,11 @@ struct Fixture {
     const BitmapImage& img = *page.Image();
     pristine.assign(img.pixels.data(), img.pixels.data() + img.pixels.size());
   }
-  void Restore() { std::memcpy(page.BeginDraw()->pixels.data(), pristine.data(), pristine.size()); }
+  void Restore() {
+    PageWriter writer(page);
+    std::memcpy(writer.Area(Rect(0, 0, page.Width(), page.Height())).pixels.data(), pristine.data(), pristine.size());
+    writer.Commit();
+  }
 };
 
 // Solid fills alternate between two colours so every iteration covers the same area again; a
@@ -68,9 +72,11 @@ BENCHMARK(BM_WhitePage)
 void BM_OutlinedRegion(benchmark::State& state) {
   Fixture f;
   f.page.SetSize(4000, 3000);
-  BitmapImage& img = *f.page.BeginDraw();
+  PageWriter writer(f.page);
+  BitmapImage& img = writer.Area(Rect(0, 0, f.page.Width(), f.page.Height()));
   for (int x = 100; x < 3900; ++x) Put(img, x, 100, clBlack), Put(img, x, 2899, clBlack);
   for (int y = 100; y < 2900; ++y) Put(img, 100, y, clBlack), Put(img, 3899, y, clBlack);
+  writer.Commit();
   RunFill(state, f, 2000, 1500, clRed, clWhite, bsSolid, int64_t{3798} * 2798);
 }
 BENCHMARK(BM_OutlinedRegion)->Unit(benchmark::kMillisecond);
@@ -82,11 +88,13 @@ void BM_LineNetwork(benchmark::State& state) {
   const auto style = static_cast<TBrushStyle>(state.range(2));
   Fixture f;
   f.page.SetSize(w, h);
-  BitmapImage& img = *f.page.BeginDraw();
+  PageWriter writer(f.page);
+  BitmapImage& img = writer.Area(Rect(0, 0, f.page.Width(), f.page.Height()));
   int64_t area = 0;
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
       if (x % 8 == 0 || y % 8 == 0) Put(img, x, y, clBlack), ++area;
+  writer.Commit();
   RunFill(state, f, 0, 0, clBlue, clBlack, style, area);
 }
 BENCHMARK(BM_LineNetwork)
@@ -104,7 +112,8 @@ void BM_Maze(benchmark::State& state) {
   const int w = 2 * cw + 1, h = 2 * ch + 1;
   Fixture f;
   f.page.SetSize(w, h, clBlack);
-  BitmapImage& img = *f.page.BeginDraw();
+  PageWriter writer(f.page);
+  BitmapImage& img = writer.Area(Rect(0, 0, f.page.Width(), f.page.Height()));
   std::vector<char> seen(static_cast<size_t>(cw) * ch, 0);
   std::vector<std::pair<int, int>> stack = {{0, 0}};
   seen[0] = 1;
@@ -130,6 +139,7 @@ void BM_Maze(benchmark::State& state) {
     area += 2;
     stack.push_back({nx, ny});
   }
+  writer.Commit();
   RunFill(state, f, 1, 1, clRed, clWhite, bsSolid, area);
 }
 BENCHMARK(BM_Maze)->Args({960, 540})->Args({2000, 1500})->Unit(benchmark::kMillisecond);

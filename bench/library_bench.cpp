@@ -37,10 +37,12 @@ struct Library {
     std::filesystem::create_directories(dir / "tiny" / "images");
     PageBitmap p;
     p.SetSize(kWidth, kHeight);
+    PageWriter writer(p);
     for (int y = 0; y < kHeight; ++y) {
-      uint8_t* row = p.ScanLine(y);
+      uint8_t* row = writer.ScanLine(y);
       for (int x = 0; x < kWidth * 3; ++x) row[x] = static_cast<uint8_t>((x / 3 + y) % 7 == 0 ? 0 : 255);
     }
+    writer.Commit();
     page = (dir / "page.bmp").string();
     p.SaveToFile(page);
     PageBitmap small;

@@ -50,11 +50,13 @@ constexpr int kCell = 250;
 void WriteCellPage(const std::string& path, int w, int h) {
   PageBitmap page;
   page.SetSize(w, h, clWhite);
+  PageWriter writer(page);
   for (int y = 0; y < h; ++y) {
-    uint8_t* row = page.ScanLine(y);
+    uint8_t* row = writer.ScanLine(y);
     for (int x = 0; x < w; ++x)
       if (y % kCell < 3 || x % kCell < 3) row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = 0;
   }
+  writer.Commit();
   page.SaveToFile(path);
 }
 

@@ -27,13 +27,15 @@ constexpr int kCell = 250, kLine = 3;
 std::string WriteCellPage(int w, int h) {
   PageBitmap page;
   page.SetSize(w, h, clWhite);
-  BitmapImage& img = *page.BeginDraw();  // no snapshot exists yet: drawing straight into the rows
+  PageWriter writer(page);
+  BitmapImage& img = writer.Area(Rect(0, 0, w, h));
   for (int y = 0; y < h; ++y) {
     uint8_t* row = img.Row(y);
     const bool lineRow = y % kCell < kLine;
     for (int x = 0; x < w; ++x)
       if (lineRow || x % kCell < kLine) row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = 0;
   }
+  writer.Commit();
   char name[] = "/tmp/pintoola-session-XXXXXX";
   const int fd = mkstemp(name);
   if (fd >= 0) close(fd);

@@ -97,10 +97,10 @@ void ContrastImage(PageBitmap& page, int aContrast) {
   const ContrastMapper mapper(table, small && !ContrastMapper::WideAvailable() ? ContrastMapper::Bytes
                                                                                  : ContrastMapper::Best);
   // Everything that can fail for lack of memory comes before the first changed byte.
-  BitmapImage& img = *page.BeginDraw();  // a page of another depth becomes 24 bits
-  page.WillChangeAll();
+  PageWriter writer(page);  // a page of another depth becomes 24 bits
+  BitmapImage& img = writer.Area(Rect(0, 0, page.Width(), page.Height()));
   for (int y = 0; y < img.height; ++y) mapper.Map(img.Row(y), rowBytes);
-  page.Changed();
+  writer.Commit();
 }
 
 }  // namespace pintoola

@@ -1,6 +1,8 @@
 #include "engine/ImageStore.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <type_traits>
@@ -74,6 +76,14 @@ class TileGrid {
     Rows(tile, buffer, [&](const uint8_t* bytes, auto n) { uniform = uniform && pattern.Matches(bytes, n); });
     return uniform;
   }
+  // A digest of the tile's bytes, for the write check.
+  uint64_t Digest(size_t tile, const uint8_t* buffer) const {
+    uint64_t h = 14695981039346656037u;
+    Rows(tile, buffer, [&](const uint8_t* bytes, size_t n) {
+      for (size_t i = 0; i < n; ++i) h = (h ^ bytes[i]) * 1099511628211u;
+    });
+    return h;
+  }
   // Every row of the tile made its three bytes over and over.
   void Fill(size_t tile, const uint8_t (&three)[3], uint8_t* buffer) const {
     const Pattern pattern(three);
@@ -105,115 +115,128 @@ class TileGrid {
 
 }  // namespace
 
-// Before-images of tiles, each saved at most once. A tile of one colour keeps only that colour;
-// the others keep their bytes in slots. Slots come in chunks that grow with the journal (big ones
-// are kernel mappings with huge pages, which fault in far faster), filled in order.
+// Before-images of tiles, each saved at most once: the tiles in one array, in the order they were
+// saved, and the bytes of those not of one colour in another (a tile of one colour keeps only the
+// colour). While the journal takes tiles a bitmap says which it has; Trim drops it.
 class TileJournal {
  public:
-  void Start(size_t tileCount) { has_.assign((tileCount + 63) / 64, 0); }
-  bool Has(size_t tile) const { return (has_[tile >> 6] >> (tile & 63)) & 1u; }
-
-  // Room for `more` slots, so that as many tiles can be saved without another allocation: one
-  // chunk for a whole page's worth rather than many.
-  void Reserve(size_t more) {
-    if (raw_.capacity() - raw_.size() < more) raw_.reserve(std::max(raw_.size() + more, 2 * raw_.capacity()));
-    if (!chunks_.empty() && chunks_.back().Slots() - chunks_.back().used >= more) return;
-    const size_t slots = std::max(more, std::clamp<size_t>(raw_.size(), 4, kMaxGrowth));
-    Chunk fresh{PixelBuffer(slots * kSlotBytes, false), 0};
-    chunks_.push_back(std::move(fresh));
+  bool Indexed() const { return !has_.empty(); }
+  // Makes the bitmap if Trim dropped it. Throws std::bad_alloc.
+  void Index(size_t tileCount) {
+    if (Indexed()) return;
+    has_.assign((tileCount + 63) / 64, 0);
+    for (const Entry& e : entries_) Mark(e.tile);
   }
+  bool Has(size_t tile) const { return (has_[tile >> 6] >> (tile & 63)) & 1u; }
+  // Which tiles are kept, without the bitmap.
+  std::vector<bool> Tiles(size_t tileCount) const {
+    std::vector<bool> kept(tileCount);
+    for (const Entry& e : entries_) kept[e.tile] = true;
+    return kept;
+  }
+
+  // Room for `more` tiles not of one colour, so that saving them moves no slot already kept.
+  void Reserve(size_t more) { slots_.Reserve(more); }
 
   // Keeps the tile's bytes as they are in `buffer`. Throws std::bad_alloc with nothing kept.
   void Save(size_t tile, const TileGrid& grid, const uint8_t* buffer) {
-    UniformTile u{static_cast<uint32_t>(tile), {}};
-    if (grid.Uniform(tile, buffer, u.three)) {
-      uniform_.push_back(u);
-    } else {
-      Reserve(1);
-      grid.ToSlot(tile, buffer, NextSlot());
-      Taken(tile);
-    }
+    Entry e{static_cast<uint32_t>(tile), {}, false};
+    e.uniform = grid.Uniform(tile, buffer, e.three);
+    if (!e.uniform) slots_.Reserve(1);
+    entries_.push_back(e);
+    if (!e.uniform) grid.ToSlot(tile, buffer, slots_.Append());
     Mark(tile);
   }
 
   void RestoreInto(const TileGrid& grid, uint8_t* buffer) const {
-    ForSlots([&](uint32_t tile, const uint8_t* slot) { grid.FromSlot(tile, slot, buffer); });
-    for (const UniformTile& u : uniform_) grid.Fill(u.tile, u.three, buffer);
+    ForEach([&](const Entry& e, const uint8_t* slot) {
+      if (e.uniform)
+        grid.Fill(e.tile, e.three, buffer);
+      else
+        grid.FromSlot(e.tile, slot, buffer);
+    });
   }
 
   // Takes over the tiles of the next newer version's journal that this one lacks: such a tile did
-  // not change between the two versions, so its bytes there are this version's too. A failure
-  // part-way leaves only right tiles taken.
+  // not change between the two versions, so its bytes there are this version's too. Needs the
+  // bitmap. A failure part-way leaves only right tiles taken, and taking over again goes on.
   void Absorb(const TileJournal& newer) {
-    newer.ForSlots([&](uint32_t tile, const uint8_t* slot) {
-      if (Has(tile)) return;
-      Reserve(1);
-      std::memcpy(NextSlot(), slot, kSlotBytes);
-      Taken(tile);
-      Mark(tile);
+    newer.ForEach([&](const Entry& e, const uint8_t* slot) {
+      if (Has(e.tile)) return;
+      if (!e.uniform) slots_.Reserve(1);
+      entries_.push_back(e);
+      if (!e.uniform) std::memcpy(slots_.Append(), slot, kSlotBytes);
+      Mark(e.tile);
     });
-    for (const UniformTile& u : newer.uniform_) {
-      if (Has(u.tile)) continue;
-      uniform_.push_back(u);
-      Mark(u.tile);
-    }
   }
 
-  // Gives back the room reserved beyond the saved tiles; called once the journal is complete.
+  // The journal is complete: gives back the room beyond its tiles and the bitmap.
   void Trim() noexcept {
-    std::erase_if(chunks_, [](const Chunk& c) { return c.used == 0; });
-    for (Chunk& c : chunks_) c.bytes.Shrink(c.used * kSlotBytes);
+    slots_.Shrink();
+    std::vector<uint64_t>().swap(has_);
     try {
-      raw_.shrink_to_fit();
-      uniform_.shrink_to_fit();
-    } catch (const std::bad_alloc&) {  // keeps the larger lists
+      entries_.shrink_to_fit();
+    } catch (const std::bad_alloc&) {  // keeps the longer array
     }
   }
 
-  void Clear() noexcept {
-    std::vector<Chunk>().swap(chunks_);
-    std::vector<uint32_t>().swap(raw_);
-    std::vector<UniformTile>().swap(uniform_);
-    std::vector<uint64_t>().swap(has_);
-  }
+  void Clear() noexcept { *this = TileJournal(); }
 
-  // What the saved tiles take, with their lists; room reserved but not yet used (given back by
-  // Trim) does not count.
+  // What the kept tiles take, with their bookkeeping and the room reserved.
   size_t Bytes() const {
-    return raw_.size() * (kSlotBytes + sizeof(uint32_t)) + uniform_.size() * sizeof(UniformTile) +
-           has_.size() * sizeof(uint64_t);
+    return slots_.Capacity() * kSlotBytes + entries_.capacity() * sizeof(Entry) + has_.capacity() * sizeof(uint64_t);
   }
 
  private:
-  static constexpr size_t kMaxGrowth = (size_t{2} << 20) / kSlotBytes;  // a chunk grows to 2 MiB
-  struct Chunk {
-    PixelBuffer bytes;
-    size_t used;
-    size_t Slots() const { return bytes.size() / kSlotBytes; }
-  };
-  struct UniformTile {
+  struct Entry {
     uint32_t tile;
     uint8_t three[3];
+    bool uniform;
+  };
+  // Tile-sized slots in one buffer, grown by doubling.
+  class Slots {
+   public:
+    size_t Capacity() const { return capacity_; }
+    // Room for `more` slots after the used ones. Throws std::bad_alloc with nothing changed.
+    void Reserve(size_t more) {
+      if (capacity_ - count_ >= more) return;
+      Resize(std::max({count_ + more, 2 * capacity_, size_t{8}}));
+    }
+    uint8_t* Append() { return bytes_.get() + count_++ * kSlotBytes; }  // within the reserved room
+    const uint8_t* At(size_t i) const { return bytes_.get() + i * kSlotBytes; }
+    void Shrink() noexcept {
+      if (count_ == capacity_) return;
+      try {
+        Resize(count_);
+      } catch (const std::bad_alloc&) {  // keeps the room
+      }
+    }
+
+   private:
+    void Resize(size_t capacity) {
+      std::unique_ptr<uint8_t[]> fresh;
+      if (capacity > 0) {
+        fresh = std::make_unique_for_overwrite<uint8_t[]>(capacity * kSlotBytes);
+        if (count_ > 0) std::memcpy(fresh.get(), bytes_.get(), count_ * kSlotBytes);
+      }
+      bytes_ = std::move(fresh);
+      capacity_ = capacity;
+    }
+    std::unique_ptr<uint8_t[]> bytes_;
+    size_t count_ = 0, capacity_ = 0;
   };
 
-  uint8_t* NextSlot() { return chunks_.back().bytes.data() + chunks_.back().used * kSlotBytes; }
-  void Taken(size_t tile) {
-    ++chunks_.back().used;
-    raw_.push_back(static_cast<uint32_t>(tile));  // within the reserved capacity
-  }
   void Mark(size_t tile) { has_[tile >> 6] |= uint64_t{1} << (tile & 63); }
-  // f(tile, slot bytes) for every tile kept in a slot.
+  // f(entry, its slot or nullptr) for every kept tile.
   template <typename F>
-  void ForSlots(F&& f) const {
-    size_t i = 0;
-    for (const Chunk& c : chunks_)
-      for (size_t j = 0; j < c.used; ++j) f(raw_[i++], c.bytes.data() + j * kSlotBytes);
+  void ForEach(F&& f) const {
+    size_t slot = 0;
+    for (const Entry& e : entries_) f(e, e.uniform ? nullptr : slots_.At(slot++));
   }
 
-  std::vector<uint64_t> has_;         // a bit per tile of the image
-  std::vector<uint32_t> raw_;         // tiles kept in slots, in slot order
-  std::vector<UniformTile> uniform_;  // tiles of one colour
-  std::vector<Chunk> chunks_;
+  std::vector<Entry> entries_;
+  Slots slots_;
+  std::vector<uint64_t> has_;  // a bit per tile of the image
 };
 
 struct ImageVersion {
@@ -224,7 +247,19 @@ struct ImageVersion {
   TileJournal before;
   // This version's whole pixels, made when it is read while it is not the head.
   std::shared_ptr<BitmapImage> rebuilt;
+  // Builds with write checks: a digest of every tile as this version has it, made at its seal.
+  std::vector<uint64_t> digests;
 };
+
+namespace {
+
+#ifdef PINTOOLA_CHECK_WRITES
+constexpr bool kCheckWrites = true;
+#else
+constexpr bool kCheckWrites = false;
+#endif
+
+}  // namespace
 
 class ImageStore {
  public:
@@ -237,17 +272,13 @@ class ImageStore {
   const BitmapImage& Live() const { return *live_; }
   BitmapImage& Live() { return *live_; }
 
-  void Hold(ImageVersion* v) {
-    ++v->holders;
-    ++holders_;
-  }
-
   const BitmapImage& Read(ImageVersion* v) {
     if (v == Head()) return *live_;
     if (!v->rebuilt) {
       auto copy = live_->Clone();
       // Newest journal first: each takes the pixels one version further back.
-      for (size_t j = versions_.size() - 1; j-- > IndexOf(v);)
+      const size_t oldest = IndexOf(v);
+      for (size_t j = versions_.size() - 1; j-- > oldest;)
         versions_[j]->before.RestoreInto(grid_, copy->pixels.data());
       copy->colorsUsed = v->colorsUsed;
       copy->colorsImportant = v->colorsImportant;
@@ -256,17 +287,30 @@ class ImageStore {
     return *v->rebuilt;
   }
 
-  // The head `v` is shared: it becomes an older version and its writer moves on to a new head.
-  ImageVersion* Seal(ImageVersion* v) {
+  // The head `v`, held by its writer alone from now on: a head shared with a snapshot becomes an
+  // older version and the writer moves on to a new one. Throws std::bad_alloc with nothing changed.
+  ImageVersion* Own(ImageVersion* v) {
+    if (v->holders == 1) {
+      v->rebuilt.reset();  // its pixels are about to change in place
+      return v;
+    }
+    CheckAnnounced();
     auto fresh = std::make_unique<ImageVersion>();
-    v->before.Start(grid_.Count());
+    TileJournal journal;
+    journal.Index(grid_.Count());
+    std::vector<uint64_t> digests;
+    if constexpr (kCheckWrites) digests = Digests();
     versions_.reserve(versions_.size() + 1);
+    // Nothing fails from here on.
     if (versions_.size() >= 2) versions_[versions_.size() - 2]->before.Trim();  // complete now
+    v->before = std::move(journal);
+    v->digests = std::move(digests);
     v->colorsUsed = live_->colorsUsed;
     v->colorsImportant = live_->colorsImportant;
     --v->holders;
     fresh->holders = 1;
     versions_.push_back(std::move(fresh));
+    MergeUnheld();
     return Head();
   }
 
@@ -279,6 +323,7 @@ class ImageStore {
     const int r0 = live_->StorageRow(top), r1 = live_->StorageRow(bottom - 1);
     const int lo = std::min(r0, r1), hi = std::max(r0, r1);
     TileJournal& journal = versions_[versions_.size() - 2]->before;
+    journal.Index(grid_.Count());  // dropped by a Trim when a rollback or merge made it the newest
     const size_t first = grid_.Tile(static_cast<size_t>(lo), firstByte);
     const size_t last = grid_.Tile(static_cast<size_t>(hi), endByte - 1);
     const size_t cols = last % grid_.Cols() - first % grid_.Cols() + 1;
@@ -287,41 +332,57 @@ class ImageStore {
         for (size_t t = row; t < row + cols; ++t)
           if (!journal.Has(t)) f(t);
     };
-    size_t count = 0;
-    missing([&](size_t) { ++count; });
-    if (count == 0) return;
-    journal.Reserve(count);
+    if (last - first >= grid_.Cols()) {
+      // More than one row of tiles ("Fix image", the stamp): room for exactly the tiles not of one
+      // colour first, rather than a journal doubling through a page's worth of copies.
+      size_t slots = 0;
+      uint8_t three[3];
+      missing([&](size_t t) { slots += !grid_.Uniform(t, live_->pixels.data(), three); });
+      journal.Reserve(slots);
+    }
     // A failure part-way leaves right before-images kept and no pixel changed.
     missing([&](size_t t) { journal.Save(t, grid_, live_->pixels.data()); });
   }
 
-  void Release(ImageVersion* v) noexcept {
-    --holders_;
+  // `last`: no other reference to the store is left, so nothing needs putting back.
+  void Release(ImageVersion* v, bool last) noexcept {
     if (--v->holders > 0) return;
     v->rebuilt.reset();
-    if (holders_ == 0) return;  // the store goes with its last reference
-    if (v == Head()) {
+    if (last) return;
+    if (v != Head()) {
+      unheld_ = true;
+    } else {
+      CheckAnnounced();
       // Back, tile by tile, to the newest version still held.
       while (HasOlder() && Head()->holders == 0) {
         ImageVersion& older = *versions_[versions_.size() - 2];
         older.before.RestoreInto(grid_, live_->pixels.data());
         older.before.Clear();
-        older.rebuilt.reset();
+        std::vector<uint64_t>().swap(older.digests);
         live_->colorsUsed = older.colorsUsed;
         live_->colorsImportant = older.colorsImportant;
         versions_.pop_back();
       }
-      return;
     }
-    const size_t i = IndexOf(v);
-    if (i > 0) {
+    MergeUnheld();
+  }
+
+  // Builds with write checks: every tile the drawing since the newest older version did not
+  // announce must be as that version has it.
+  void CheckAnnounced() const {
+    if constexpr (kCheckWrites) {
+      if (!HasOlder()) return;
+      const ImageVersion& older = *versions_[versions_.size() - 2];
+      std::vector<bool> kept;
       try {
-        versions_[i - 1]->before.Absorb(v->before);
+        kept = older.before.Tiles(grid_.Count());
       } catch (const std::bad_alloc&) {
-        return;  // kept unheld: reading and rolling back still pass through it
+        return;  // unchecked this time
       }
+      for (size_t t = 0; t < grid_.Count(); ++t)
+        if (!kept[t] && grid_.Digest(t, live_->pixels.data()) != older.digests[t])
+          WriteMisuse("a drawing changed pixels it did not announce");
     }
-    versions_.erase(versions_.begin() + static_cast<std::ptrdiff_t>(i));
   }
 
   size_t KeptBytes() const {
@@ -338,21 +399,52 @@ class ImageStore {
     return i;
   }
 
+  std::vector<uint64_t> Digests() const {
+    std::vector<uint64_t> d(grid_.Count());
+    for (size_t t = 0; t < d.size(); ++t) d[t] = grid_.Digest(t, live_->pixels.data());
+    return d;
+  }
+
+  // Versions below the head that nobody holds any more hand their tiles to the next older one and
+  // go. One whose merge runs out of memory stays, still right for reading and rolling back through,
+  // and is merged at the next chance.
+  void MergeUnheld() noexcept {
+    if (!unheld_) return;
+    unheld_ = false;
+    for (size_t i = versions_.size() - 1; i-- > 0;) {
+      ImageVersion& v = *versions_[i];
+      if (v.holders > 0) continue;
+      if (i > 0) {
+        TileJournal& older = versions_[i - 1]->before;
+        const bool newest = i == versions_.size() - 2;  // the older one takes the drawing's tiles next
+        try {
+          older.Index(grid_.Count());
+          older.Absorb(v.before);
+        } catch (const std::bad_alloc&) {
+          unheld_ = true;
+          continue;
+        }
+        if (!newest) older.Trim();
+      }
+      versions_.erase(versions_.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+  }
+
   std::shared_ptr<BitmapImage> live_;  // the head's pixels
   TileGrid grid_;
   std::vector<std::unique_ptr<ImageVersion>> versions_;  // oldest first; the last is the head
-  long holders_ = 0;                                      // over all versions
+  bool unheld_ = false;  // a version below the head may be held by nobody
 };
 
 ImageRef::ImageRef(std::shared_ptr<BitmapImage> image) {
   if (!image) return;
   store_ = std::make_shared<ImageStore>(std::move(image));
   version_ = store_->Head();
-  store_->Hold(version_);
+  ++version_->holders;
 }
 
 ImageRef::ImageRef(const ImageRef& other) : store_(other.store_), version_(other.version_) {
-  if (version_) store_->Hold(version_);
+  if (version_) ++version_->holders;
 }
 
 ImageRef& ImageRef::operator=(const ImageRef& other) {
@@ -375,7 +467,7 @@ ImageRef& ImageRef::operator=(ImageRef&& other) noexcept {
 ImageRef::~ImageRef() { Release(); }
 
 void ImageRef::Release() noexcept {
-  if (version_) store_->Release(std::exchange(version_, nullptr));
+  if (version_) store_->Release(std::exchange(version_, nullptr), store_.use_count() == 1);
   store_.reset();
 }
 
@@ -387,20 +479,32 @@ BitmapImage& ImageRef::Write() {
   if (version_ != store_->Head()) {
     // An older version drawn on: it leaves the image's history with a copy of its own.
     *this = ImageRef(store_->Read(version_).Clone());
-  } else if (version_->holders > 1) {
-    version_ = store_->Seal(version_);
   }
+  version_ = store_->Own(version_);
   return store_->Live();
 }
 
-void ImageRef::WillChange(int top, int bottom, size_t firstByte, size_t endByte) {
+BitmapImage& ImageRef::WillChange(int top, int bottom, size_t firstByte, size_t endByte) {
+  BitmapImage& img = Write();
   store_->WillChange(top, bottom, firstByte, endByte);
+  return img;
 }
 
-bool ImageRef::KeepsOldPixels() const { return store_ && store_->HasOlder(); }
+bool ImageRef::Journaling() const { return store_ && store_->HasOlder(); }
+
+void ImageRef::CheckAnnounced() const {
+  if (store_) store_->CheckAnnounced();
+}
 
 long ImageRef::Holders() const { return version_ ? version_->holders : 0; }
 
 size_t ImageRef::KeptBytes() const { return store_ ? store_->KeptBytes() : 0; }
+
+bool WriteChecksEnabled() { return kCheckWrites; }
+
+void WriteMisuse(const char* what) {
+  std::fprintf(stderr, "pintoola: %s\n", what);
+  std::abort();
+}
 
 }  // namespace pintoola

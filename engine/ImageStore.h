@@ -8,11 +8,11 @@
 // version first saves the tile's old bytes into it. Taking a snapshot copies nothing; what it keeps
 // grows with what the page's later drawing touches.
 //
-// Writing is a protocol: Write() makes the holder's version the head and its own (a head shared
-// with a snapshot is sealed and the writer moves on to a fresh one), then every byte range is
-// announced with WillChange before it changes. Announcing may fail for lack of memory; it changes
-// no pixel, so a writer that announces all it will touch before touching any leaves the image as
-// it was when memory runs out.
+// Writing goes through WillChange, which makes the holder's version the head and its own (a head
+// shared with a snapshot is sealed and the writer moves on to a fresh one), keeps the old bytes of
+// the range, and only then hands out the image. It may fail for lack of memory and changes no
+// pixel, so a writer that announces all it will touch before touching any leaves the image as it
+// was when memory runs out. PageWriter (PageBitmap.h) is the one user.
 //
 // When the head's last holder lets go (an undo put an older snapshot in its place, or the page
 // was replaced), the buffer is rolled back tile by tile to the newest version still held. Reading
@@ -47,22 +47,26 @@ class ImageRef {
   // Size and format, without the pixels: the same for every version of an image, except the
   // colours-used counts.
   const BitmapImage& Shape() const;
-  // This version's pixels. May allocate a rebuilt copy for a version that is not the head.
+  // This version's pixels. May allocate a rebuilt copy for a version that is not the head; the
+  // copy lives until this version is let go of or drawn on.
   const BitmapImage& Read() const;
 
   // The image to draw on, as this version has it, held by this reference alone. Throws
   // std::bad_alloc before changing anything.
   BitmapImage& Write();
-  // Bytes [firstByte, endByte) of top-based rows [top, bottom) are about to change. Only after
-  // Write(); throws std::bad_alloc with no pixel changed.
-  void WillChange(int top, int bottom, size_t firstByte, size_t endByte);
-
+  // Write(), then bytes [firstByte, endByte) of top-based rows [top, bottom) may change: their old
+  // bytes are kept for the older versions. Throws std::bad_alloc with no pixel changed.
+  BitmapImage& WillChange(int top, int bottom, size_t firstByte, size_t endByte);
   // Whether WillChange keeps anything: an older version of the image is still held.
-  bool KeepsOldPixels() const;
+  bool Journaling() const;
+  // Builds with write checks: fails loudly when a tile changed since the newest older version
+  // without being announced. Elsewhere nothing.
+  void CheckAnnounced() const;
+
   long Holders() const;
   bool SameVersion(const ImageRef& other) const { return version_ && version_ == other.version_; }
-  // Bytes of before-images the image keeps for its older versions (rebuilt copies included; room
-  // reserved for the drawing under way, given back when the next snapshot's drawing starts, not).
+  // Bytes of before-images the image keeps for its older versions, with their bookkeeping and the
+  // rebuilt copies; room reserved for the drawing under way counts from the next seal on.
   size_t KeptBytes() const;
 
  private:
@@ -71,5 +75,10 @@ class ImageRef {
   std::shared_ptr<ImageStore> store_;
   ImageVersion* version_ = nullptr;
 };
+
+// Whether this build checks every write against its announcements (test and debug builds), and
+// how such a build stops at a write that breaks the rules.
+bool WriteChecksEnabled();
+[[noreturn]] void WriteMisuse(const char* what);
 
 }  // namespace pintoola

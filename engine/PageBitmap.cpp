@@ -1,6 +1,7 @@
 #include "engine/PageBitmap.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "core/Errors.h"
 
@@ -15,32 +16,9 @@ TColor PageBitmap::Pixels(int x, int y) const {
   return image_.Read().PixelAt(x, y);
 }
 
-void PageBitmap::Touched(BitmapImage& img) {
-  fileBytes_.reset();
-  img.colorsUsed = 0;
-  img.colorsImportant = 0;
-}
-
-uint8_t* PageBitmap::ScanLine(int row) {
-  if (!image_ || row < 0 || row >= Height()) throw EPintoolaError("Scan line index out of range");
-  BitmapImage& img = image_.Write();
-  image_.WillChange(row, row + 1, 0, static_cast<size_t>(img.stride));
-  Touched(img);
-  return img.Row(row);
-}
-
 const uint8_t* PageBitmap::ConstScanLine(int row) const {
   if (!image_ || row < 0 || row >= Height()) throw EPintoolaError("Scan line index out of range");
   return image_.Read().Row(row);
-}
-
-void PageBitmap::WillChange(const TRect& area) {
-  if (!image_) return;
-  const int left = std::max(area.Left, 0), right = std::min(area.Right, Width());
-  if (left >= right) return;
-  const auto depth = static_cast<size_t>(Depth());
-  image_.WillChange(area.Top, area.Bottom, static_cast<size_t>(left) * depth / 8,
-                    (static_cast<size_t>(right) * depth + 7) / 8);
 }
 
 void PageBitmap::Assign(const PageBitmap* other) {
@@ -83,19 +61,10 @@ void PageBitmap::SetSize(int width, int height, TColor fill) {
   Changed();
 }
 
-BitmapImage* PageBitmap::BeginDraw() {
-  if (!image_) {
-    fileBytes_.reset();
-    return nullptr;
-  }
-  if (Depth() == 24) {
-    BitmapImage& img = image_.Write();
-    Touched(img);
-    return &img;
-  }
-  // Another depth: rebuild at 24 bits from the exact colours; the old image stays with any
-  // snapshot that shares it.
-  const BitmapImage& src = image_.Read();
+namespace {
+
+// A picture of another depth at 24 bits, its colours kept exactly.
+std::shared_ptr<BitmapImage> At24Bits(const BitmapImage& src) {
   auto img = std::make_shared<BitmapImage>();
   img->width = src.width;
   img->height = src.height;
@@ -114,9 +83,64 @@ BitmapImage* PageBitmap::BeginDraw() {
       p[2] = GetRValue(c);
     }
   }
-  image_ = ImageRef(std::move(img));
-  fileBytes_.reset();
-  return &image_.Write();
+  return img;
+}
+
+}  // namespace
+
+PageWriter::PageWriter(PageBitmap& page, Format format) : page_(page), exceptions_(std::uncaught_exceptions()) {
+  if (!page_.image_) return;
+  if (format == Format::AsStored || page_.Depth() == 24)
+    page_.image_.Write();
+  else
+    converted_ = ImageRef(At24Bits(page_.image_.Read()));  // the old image stays with the snapshots
+}
+
+PageWriter::~PageWriter() {
+  if (WriteChecksEnabled() && !committed_ && std::uncaught_exceptions() <= exceptions_)
+    WriteMisuse("a drawing ended without Commit");
+}
+
+BitmapImage& PageWriter::Announce(int top, int bottom, int left, int right) {
+  const BitmapImage& shape = Target().Shape();
+  left = std::max(left, 0);
+  right = std::min(right, shape.width);
+  if (left >= right) return Target().Write();
+  const auto depth = static_cast<size_t>(shape.depth);
+  return Target().WillChange(top, bottom, static_cast<size_t>(left) * depth / 8,
+                             (static_cast<size_t>(right) * depth + 7) / 8);
+}
+
+uint8_t* PageWriter::Row(int y, int left, int right) { return Announce(y, y + 1, left, right).Row(y); }
+
+uint8_t* PageWriter::ScanLine(int row) {
+  if (!Target() || row < 0 || row >= Target().Shape().height) throw EPintoolaError("Scan line index out of range");
+  return Target().WillChange(row, row + 1, 0, static_cast<size_t>(Target().Shape().stride)).Row(row);
+}
+
+BitmapImage& PageWriter::Area(const TRect& area) { return Announce(area.Top, area.Bottom, area.Left, area.Right); }
+
+BitmapImage* PageWriter::Unannounced() {
+  if (!Target() || Target().Journaling()) return nullptr;
+  unannounced_ = true;
+  return &Target().Write();
+}
+
+void PageWriter::Commit() {
+  if (Target()) {
+    if (WriteChecksEnabled() && Target().Holders() > 1)
+      WriteMisuse("a snapshot was taken of a page while it was drawn on");
+    if (WriteChecksEnabled() && unannounced_ && Target().Journaling())
+      WriteMisuse("a snapshot came to need pixels a drawing was writing without announcing");
+    Target().CheckAnnounced();
+    BitmapImage& img = Target().Write();  // a no-op: the writer's version is the head and its own
+    img.colorsUsed = 0;
+    img.colorsImportant = 0;
+  }
+  if (converted_) page_.image_ = std::move(converted_);
+  page_.fileBytes_.reset();
+  committed_ = true;
+  page_.Changed();
 }
 
 void PageBitmap::SetCompressedDecoder(CompressedBitmapDecoder* decoder) { g_decoder = decoder; }

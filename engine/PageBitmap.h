@@ -43,6 +43,7 @@ class CompressedBitmapDecoder {
                                               std::string& errorText) = 0;
 };
 
+// Every change to a page's pixels goes through a PageWriter.
 class PageBitmap {
  public:
   PageBitmap() = default;
@@ -58,11 +59,7 @@ class PageBitmap {
   // −1 for a point outside the picture (or an empty page). Never unshares.
   TColor Pixels(int x, int y) const;
 
-  // Writable row r (0 = top). Unshares the image, drops loaded file bytes and the colours-used
-  // counts; sends no change signal. Throws "Scan line index out of range". The whole row counts as
-  // changing (see WillChange).
-  uint8_t* ScanLine(int row);
-  // Read-only row; never unshares. Same range rule.
+  // Read-only row r (0 = top); never unshares. Throws "Scan line index out of range".
   const uint8_t* ConstScanLine(int row) const;
 
   void LoadFromFile(const std::string& path);
@@ -75,20 +72,6 @@ class PageBitmap {
   // A new image of the given size, 24 bits, bottom-up, every pixel `fill`; signals a change.
   void SetSize(int width, int height, TColor fill = clWhite);
 
-  // Every drawing operation calls this first: private pixels, no loaded file bytes, colours-used
-  // counts reset, and a page of another depth converted to 24 bits with its colours kept exactly.
-  // Returns the image to draw on (nullptr for an empty page). Before changing any pixel of it the
-  // caller announces the pixels with WillChange: that is what keeps the snapshots as they were.
-  BitmapImage* BeginDraw();
-  // Pixels of `area` (right and bottom excluded; what lies outside the page is ignored) are about
-  // to change. Call after BeginDraw, before changing them. Throws std::bad_alloc, with no pixel
-  // changed, when there is no memory to keep their old values for the snapshots; a drawing that
-  // announces everything before it changes anything therefore fails with the page as it was.
-  void WillChange(const TRect& area);
-  void WillChangeAll() { WillChange(Rect(0, 0, Width(), Height())); }
-  // Whether WillChange has anything to do: some snapshot still holds pixels this page would
-  // overwrite. Lets a drawing of many small pieces skip announcing them when none does.
-  bool KeepsOldPixels() const { return image_.KeepsOldPixels(); }
   // Tell the owner the page changed.
   void Changed() const {
     if (onChange_) onChange_();
@@ -98,8 +81,8 @@ class PageBitmap {
   PageCanvas& Canvas() { return canvas_; }
   const PageCanvas& Canvas() const { return canvas_; }
 
-  // The page's pixels for reading (nullptr when empty). Valid until the page or a page object
-  // sharing its pixels is next drawn on, loaded or assigned.
+  // The page's pixels for reading (nullptr when empty). Valid until this page object is drawn on,
+  // loaded, assigned or destroyed, or a page object sharing its pixels is drawn on.
   const BitmapImage* Image() const { return image_ ? &image_.Read() : nullptr; }
   // Installs an image built elsewhere (any depth; nullptr: become empty); signals a change.
   void SetImage(std::shared_ptr<BitmapImage> image) {
@@ -120,14 +103,71 @@ class PageBitmap {
   static CompressedBitmapDecoder* CompressedDecoder();
 
  private:
-  // Drops what a change makes stale: the loaded file bytes and the colours-used counts.
-  void Touched(BitmapImage& img);
+  friend class PageWriter;
 
   ImageRef image_;
   // The whole file of a run-length-encoded picture, kept until the first change for write-back.
   std::shared_ptr<const std::vector<uint8_t>> fileBytes_;
   PageCanvas canvas_;
   std::function<void()> onChange_;
+};
+
+// One drawing on a page, from its start to its commit.
+//
+// Starting it is what may run out of memory (a page of another depth is converted to 24 bits, a
+// page shared with a snapshot gets a version of its own), and it leaves the page as it was: the
+// loaded file bytes and the colours-used counts are dropped, and a converted page installed, only
+// by Commit. Bytes are handed out only for what was announced first: announcing keeps the old
+// bytes for the snapshots, may fail for lack of memory and changes no pixel, so a drawing that
+// announces before it writes leaves the page's pixels as they were when it fails. A drawing that
+// fails part-way after writing must put back what it wrote itself (the fill does) before the
+// writer goes without Commit.
+//
+//   PageWriter w(page);
+//   uint8_t* row = w.Row(y, left, right);  // pixels [left, right) of row y may now change
+//   ...
+//   w.Commit();                            // and the page signals its change
+class PageWriter {
+ public:
+  // Drawing works at 24 bits: a page of another depth is drawn on a converted copy, which becomes
+  // the page at Commit. Raw row access (ScanLine) may keep the page's own format instead.
+  enum class Format { At24Bits, AsStored };
+  explicit PageWriter(PageBitmap& page, Format format = Format::At24Bits);
+  PageWriter(const PageWriter&) = delete;
+  PageWriter& operator=(const PageWriter&) = delete;
+  ~PageWriter();
+
+  // The picture as drawn so far, for reading; nullptr for an empty page.
+  const BitmapImage* Image() const { return Target() ? &Target().Shape() : nullptr; }
+
+  // Row y (0 = top, inside the page) for writing pixels [left, right) of it; the rest of the row
+  // stays as it is. Throws std::bad_alloc with no pixel changed.
+  uint8_t* Row(int y, int left, int right);
+  // The whole of row r, padding included. Throws "Scan line index out of range" for a row outside
+  // the page (or an empty page), std::bad_alloc with no pixel changed.
+  uint8_t* ScanLine(int row);
+  // The picture, for writing the pixels of `area` (what lies outside the page is ignored) and no
+  // others. Throws std::bad_alloc with no pixel changed.
+  BitmapImage& Area(const TRect& area);
+  // The picture for writing anywhere without announcing, when no snapshot needs its old pixels
+  // (nullptr otherwise, or for an empty page). A drawing of many small pieces takes it to skip
+  // announcing them.
+  BitmapImage* Unannounced();
+
+  // The drawing is done: the page keeps what it drew, loses its loaded file bytes and colours-used
+  // counts, and signals its change.
+  void Commit();
+
+ private:
+  ImageRef& Target() { return converted_ ? converted_ : page_.image_; }
+  const ImageRef& Target() const { return converted_ ? converted_ : page_.image_; }
+  // Pixels [left, right) of top-based rows [top, bottom), clipped to the page.
+  BitmapImage& Announce(int top, int bottom, int left, int right);
+
+  PageBitmap& page_;
+  ImageRef converted_;  // a page of another depth at 24 bits, the page's from Commit on
+  bool unannounced_ = false, committed_ = false;
+  int exceptions_;  // in flight when the drawing started
 };
 
 }  // namespace pintoola

@@ -3,7 +3,6 @@
 #include <sys/mman.h>
 
 #include <cstdint>
-#include <cstring>
 #include <new>
 
 namespace pintoola {
@@ -43,28 +42,6 @@ PixelBuffer::PixelBuffer(size_t size, bool zeroed) : data_(nullptr, Free{0}), si
     return;
   }
   data_ = std::unique_ptr<uint8_t, Free>(zeroed ? new uint8_t[size]() : new uint8_t[size], Free{0});
-}
-
-void PixelBuffer::Shrink(size_t size) noexcept {
-  if (size >= size_) return;
-  if (size == 0) {
-    *this = PixelBuffer();
-    return;
-  }
-  if (data_.get_deleter().mapped != 0) {
-    // The pages past the new end go back to the system; the rest stays where it is.
-    const size_t keep = MappedSpan(size), had = MappedSpan(data_.get_deleter().mapped);
-    if (keep < had) munmap(data_.get() + keep, had - keep);
-    data_.get_deleter().mapped = size;
-    size_ = size;
-    return;
-  }
-  try {
-    PixelBuffer smaller(size, false);
-    std::memcpy(smaller.data(), data(), size);
-    *this = std::move(smaller);
-  } catch (const std::bad_alloc&) {  // keeps the larger buffer
-  }
 }
 
 void PixelBuffer::Free::operator()(uint8_t* p) const {

@@ -17,9 +17,6 @@ class PixelBuffer {
   uint8_t* data() { return data_.get(); }
   const uint8_t* data() const { return data_.get(); }
   size_t size() const { return size_; }
-  // Gives up the bytes past `size` (a larger size changes nothing); the first `size` stay as they
-  // are, though they may move.
-  void Shrink(size_t size) noexcept;
 
  private:
   struct Free {

@@ -184,10 +184,10 @@ class SpanPainter {
 };
 
 // Finds the area of (x, y) and paints it, one span at a time; each span is marked in the mask as
-// soon as it is painted. Returns the area's bounds. A span is painted by `paint` (row, first x,
-// end x) once the scan has found it, or, with kScanPainting, by the scans themselves as they pass
-// (solid brush `solid`, one pass over the row; only for drawing that needs no announcing). If
-// `paint` or the work list throws, the mask holds exactly the spans painted before.
+// soon as it is painted. Returns the area's bounds. A span is painted by `paint` (row y, first x,
+// end x) once the scan has found it, reading `img`, or, with kScanPainting, by the scans themselves
+// as they pass (solid brush `solid`, one pass over the row; only for drawing that needs no
+// announcing). If `paint` or the work list throws, the mask holds exactly the spans painted before.
 //
 // Every span is a whole run of start-colour pixels of one row, found on pixels nobody has painted
 // yet: an unmarked pixel still holds its original colour, a painted one is marked, and a marked run
@@ -195,13 +195,13 @@ class SpanPainter {
 // colour, says they are done). The rows next to a span are searched only over the part not already
 // covered by the span it came from; each span pushes at most three entries, so the work list never
 // outgrows three per span of the area.
-template <bool kScanPainting, typename Paint>
-AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, const ColorMatch& solid, FillScratch& s,
+template <bool kScanPainting, typename Image, typename Paint>
+AreaBounds FillArea(Image& img, int x, int y, const ColorMatch& match, const ColorMatch& solid, FillScratch& s,
                     Paint&& paint) {
   const int w = img.width, h = img.height;
   AreaBounds box{x, y, x, y};
   // The run through cx, reaching left of it only when `left` says it may.
-  auto run = [&](uint8_t* row, int py, int cx, bool left) {
+  auto run = [&](auto* row, int py, int cx, bool left) {
     int a = cx, b;  // b exclusive
     if constexpr (kScanPainting) {
       if (left) a = match.RunStartPainting(row, cx, solid);
@@ -209,7 +209,7 @@ AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, con
     } else {
       if (left) a = match.RunStart(row, cx);
       b = match.RunEnd(row, cx + 1, w);
-      paint(row, py, a, b);
+      paint(py, a, b);
     }
     SetBits(s.MaskRow(py), a, b);
     box = {std::min(box.left, a), std::min(box.top, py), std::max(box.right, b - 1), std::max(box.bottom, py)};
@@ -222,7 +222,7 @@ AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, con
     const Pending p = s.work.back();
     s.work.pop_back();
     if (p.y < 0 || p.y >= h) continue;
-    uint8_t* row = img.Row(p.y);
+    auto* row = img.Row(p.y);
     const uint64_t* bits = s.MaskRow(p.y);
     int cx = p.xl;
     while (cx <= p.xr) {
@@ -246,15 +246,15 @@ AreaBounds FillArea(BitmapImage& img, int x, int y, const ColorMatch& match, con
   return box;
 }
 
-// Paints every span the mask holds inside `box`.
-void PaintArea(BitmapImage& img, const AreaBounds& box, const SpanPainter& paint, FillScratch& s) {
+// Paints every span the mask holds inside `box`, row y's span [a, b) at rowFor(y, a, b).
+template <typename RowFor>
+void PaintArea(const AreaBounds& box, const SpanPainter& paint, FillScratch& s, RowFor&& rowFor) {
   const int end = box.right + 1;
   for (int y = box.top; y <= box.bottom; ++y) {
     const uint64_t* bits = s.MaskRow(y);
-    uint8_t* row = img.Row(y);
     for (int a = NextSetBit(bits, box.left, end); a < end;) {
       const int b = NextClearBit(bits, a, end);
-      paint(row, y, a, b);
+      paint(rowFor(y, a, b), y, a, b);
       a = NextSetBit(bits, b, end);
     }
   }
@@ -273,7 +273,8 @@ void FillRegion(PageBitmap& page, int x, int y, TColor color, TBrushStyle style)
   page.Canvas().brushColor = color;
   page.Canvas().brushStyle = style;
   const TColor start = page.Pixels(x, y);  // before anything else; −1 outside the page
-  BitmapImage* img = page.BeginDraw();
+  PageWriter writer(page);
+  const BitmapImage* img = writer.Image();
   const RealizedBrush brush = RealizeBrush(color, style);
   const bool inside = img && x >= 0 && y >= 0 && x < img->width && y < img->height;
   // A brush of the start colour repaints the area as it is; a hollow brush paints nothing.
@@ -283,29 +284,28 @@ void FillRegion(PageBitmap& page, int x, int y, TColor color, TBrushStyle style)
     s.dirty = true;
     const SpanPainter paint(brush);
     const ColorMatch match(start), solid(brush.color);
-    // With a snapshot holding the old pixels, every span is announced before it changes.
-    const bool announce = page.KeepsOldPixels();
+    // Without a snapshot holding the old pixels nothing needs announcing, and a solid fill paints
+    // as it searches; otherwise every span is announced as it is painted.
+    BitmapImage* direct = writer.Unannounced();
+    auto rowFor = [&](int py, int a, int b) { return direct ? direct->Row(py) : writer.Row(py, a, b); };
     AreaBounds box;
     try {
-      if (brush.kind == BrushKind::Solid && !announce) {
-        box = FillArea<true>(*img, x, y, match, solid, s, paint);
-      } else {
-        box = FillArea<false>(*img, x, y, match, solid, s, [&](uint8_t* row, int py, int a, int b) {
-          if (announce) page.WillChange(Rect(a, py, b, py + 1));
-          paint(row, py, a, b);
-        });
-      }
+      if (direct && brush.kind == BrushKind::Solid)
+        box = FillArea<true>(*direct, x, y, match, solid, s, paint);
+      else
+        box = FillArea<false>(*img, x, y, match, solid, s,
+                              [&](int py, int a, int b) { paint(rowFor(py, a, b), py, a, b); });
     } catch (...) {
       // Out of memory part-way (for the snapshots' copy of the old pixels, or the work list). The
-      // spans painted so far held nothing but the start colour: painting them with it again gives
-      // the page back as it was.
-      PaintArea(*img, {0, 0, img->width - 1, img->height - 1}, SpanPainter(RealizeBrush(start, bsSolid)), s);
+      // spans painted so far held nothing but the start colour, and their old bytes are kept:
+      // painting them with it again gives the page back as it was.
+      PaintArea({0, 0, img->width - 1, img->height - 1}, SpanPainter(RealizeBrush(start, bsSolid)), s, rowFor);
       throw;
     }
     ClearMask(box, s);
     s.dirty = false;
   }
-  page.Changed();
+  writer.Commit();
 }
 
 }  // namespace pintoola

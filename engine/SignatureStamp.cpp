@@ -32,8 +32,12 @@ int FontPixelHeight(int points, int dpi) {
 
 void DrawPageText(PageBitmap& page, int x, int y, const std::u32string& text, TextRasterizer& rasterizer,
                   int screenDpi) {
-  BitmapImage* img = page.BeginDraw();
-  if (!img) return;
+  PageWriter writer(page);
+  const BitmapImage* img = writer.Image();
+  if (!img) {
+    writer.Commit();
+    return;
+  }
   const PageCanvas& canvas = page.Canvas();
   const TColor ink = ColorToRGB(canvas.font.color);
   const RealizedBrush brush = RealizeBrush(canvas.brushColor, canvas.brushStyle);
@@ -46,12 +50,12 @@ void DrawPageText(PageBitmap& page, int x, int y, const std::u32string& text, Te
   const TRect box = opaque ? OnPage(*img, x, y, raster.width, raster.height) : TRect{};
   const TRect glyphs = OnPage(*img, inkX, inkY, raster.inkWidth, raster.inkHeight);
   const TRect changed = Union(box, glyphs);
-  page.WillChange(changed);
+  BitmapImage& out = writer.Area(changed);
 
   const uint8_t inkB = GetBValue(ink), inkG = GetGValue(ink), inkR = GetRValue(ink);
   const uint8_t bgB = GetBValue(brush.color), bgG = GetGValue(brush.color), bgR = GetRValue(brush.color);
   for (int py = changed.Top; py < changed.Bottom; ++py) {
-    uint8_t* row = img->Row(py);
+    uint8_t* row = out.Row(py);
     const int64_t covRow = (py - inkY) * raster.inkWidth - inkX;
     for (int px = changed.Left; px < changed.Right; ++px) {
       uint8_t* p = row + 3 * px;
@@ -68,7 +72,7 @@ void DrawPageText(PageBitmap& page, int x, int y, const std::u32string& text, Te
       p[2] = static_cast<uint8_t>((inkR * a + p[2] * (255 - a) + 127) / 255);
     }
   }
-  page.Changed();
+  writer.Commit();
 }
 
 }  // namespace pintoola

@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The conversion for drawing is one linear pass; on the largest pages the reader allows it only
     // costs time, so it is exercised where it stays quick.
     if (w * h <= (int64_t{1} << 16)) CheckRoundTrip(page);
-    if (w * h <= (int64_t{1} << 22)) page.BeginDraw();
+    if (w * h <= (int64_t{1} << 22)) pintoola::PageWriter(page).Commit();
   }
   return 0;
 }

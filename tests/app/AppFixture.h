@@ -27,8 +27,9 @@ template <typename F>
 void WriteBmp(const std::string& path, int w, int h, F colour) {
   PageBitmap page;
   page.SetSize(w, h);
+  PageWriter writer(page);
   for (int y = 0; y < h; ++y) {
-    uint8_t* row = page.ScanLine(y);
+    uint8_t* row = writer.ScanLine(y);
     for (int x = 0; x < w; ++x) {
       const TColor c = colour(x, y);
       row[3 * x] = GetBValue(c);
@@ -36,6 +37,7 @@ void WriteBmp(const std::string& path, int w, int h, F colour) {
       row[3 * x + 2] = GetRValue(c);
     }
   }
+  writer.Commit();
   page.SaveToFile(path);
 }
 

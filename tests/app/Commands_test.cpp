@@ -126,7 +126,9 @@ TEST_F(Commands, EmptyPageCommands) {
 TEST_F(Commands, CopyPutsAnIndependentImageOnTheClipboard) {
   LoadPage("page.bmp", 5, 4, Stripes);
   form->btn13Click();
-  Page().ScanLine(0)[0] = 0x12;  // a later change must not reach the clipboard
+  PageWriter writer(Page());
+  writer.ScanLine(0)[0] = 0x12;  // a later change must not reach the clipboard
+  writer.Commit();
   const QImage copied = QGuiApplication::clipboard()->image();
   ASSERT_EQ(copied.size(), QSize(5, 4));
   EXPECT_EQ(copied.pixelColor(0, 0), QColor(0, 0, 0));
@@ -274,7 +276,9 @@ TEST_F(Commands, OpenedProjectIsWhatResetReloads) {
   SaveWithNotice();
   OpenFromLibrary(Form3, [] { Form3->done(mrOk); });
   EXPECT_EQ(form->CurrentPageFile, base + "Projects/Sketcha1.bmp");
-  Page().ScanLine(0)[0] = 0x55;
+  PageWriter writer(Page());
+  writer.ScanLine(0)[0] = 0x55;
+  writer.Commit();
   form->btn22Click();
   EXPECT_EQ(Page().Pixels(0, 0), clBlack);
 }

@@ -22,8 +22,9 @@ constexpr int kRenderDpi = 36;   // the sheet rendered back: the band is at leas
 
 // The page with a red band inside its four edges. Pixels are 24-bit BGR.
 void MarkEdges(PageBitmap& page) {
+  PageWriter writer(page);
   for (int y = 0; y < page.Height(); ++y) {
-    uint8_t* row = page.ScanLine(y);
+    uint8_t* row = writer.ScanLine(y);
     for (int x = 0; x < page.Width(); ++x)
       if (x < kBand || y < kBand || x >= page.Width() - kBand || y >= page.Height() - kBand) {
         row[3 * x] = 0;
@@ -31,6 +32,7 @@ void MarkEdges(PageBitmap& page) {
         row[3 * x + 2] = 255;
       }
   }
+  writer.Commit();
 }
 
 // Where the red band lies on the rendered sheet, and whether the drawing shows inside it.

@@ -246,7 +246,7 @@ TEST_F(BmpFileTest, PixelsReadTheColourOfEachDepth) {
     EXPECT_EQ(page.Pixels(0, 0), c.first);
     EXPECT_EQ(page.Pixels(1, 0), c.second);
     // Drawing converts to 24 bits and keeps every colour exactly.
-    ASSERT_NE(page.BeginDraw(), nullptr);
+    PageWriter(page).Commit();
     EXPECT_EQ(page.Depth(), 24);
     EXPECT_EQ(page.Pixels(0, 0), c.first);
     EXPECT_EQ(page.Pixels(1, 0), c.second);
@@ -617,7 +617,9 @@ TEST_F(BmpFileTest, UnchangedRunLengthFileIsWrittenBackAndAChangeDropsIt) {
     EXPECT_EQ(Save(page), file);
 
     const TColor top = page.Pixels(0, 0);
-    page.ScanLine(0);
+    PageWriter writer(page);
+    writer.ScanLine(0);
+    writer.Commit();
     EXPECT_FALSE(page.HasLoadedFileBytes());
     const std::vector<uint8_t> out = Save(page);
     ASSERT_GE(out.size(), 54u);
@@ -636,7 +638,9 @@ TEST_F(BmpFileTest, ChangedPalettePictureWritesAgreeingCounts) {
   s.colorsImportant = 3;
   PageBitmap page;
   Load(page, MakeBmp(s));
-  page.ScanLine(0)[0] = 4;
+  PageWriter writer(page, PageWriter::Format::AsStored);
+  writer.ScanLine(0)[0] = 4;
+  writer.Commit();
   const std::vector<uint8_t> out = Save(page);
   auto u32 = [&](size_t at) { return out[at] | (out[at + 1] << 8) | (out[at + 2] << 16) | (out[at + 3] << 24); };
   EXPECT_EQ(u32(46), 5);  // colours used = entries written

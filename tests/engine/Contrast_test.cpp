@@ -54,8 +54,10 @@ TEST(ContrastTest, PageChannelsGoThroughTheTableAndPaddingIsKept) {
       PageBitmap page;
       const int h = w == 300 ? 1200 : 3;
       AllValues(page, w, h);
+      PageWriter writer(page);
       for (int y = 0; y < h; ++y)
-        for (int i = 3 * w; i < page.Stride(); ++i) page.ScanLine(y)[i] = static_cast<uint8_t>(0xA0 + i);
+        for (int i = 3 * w; i < page.Stride(); ++i) writer.ScanLine(y)[i] = static_cast<uint8_t>(0xA0 + i);
+      writer.Commit();
       const auto before = RawRows(page);
       ContrastImage(page, strength);
       const auto after = RawRows(page);

@@ -325,7 +325,7 @@ TEST_P(CrossReadTest, EveryPixelAsImageMagickReadsItAndBack) {
   // Drawn on: the 24-bit page a project is saved as, with exactly the colours it showed.
   PageBitmap drawn;
   drawn.LoadFromFile(file);
-  ASSERT_NE(drawn.BeginDraw(), nullptr);
+  PageWriter(drawn).Commit();
   EXPECT_EQ(drawn.Depth(), 24);
   ExpectSamePixels(drawn, ReadWithImageMagick(file), c.tolerance, "converted for drawing");
   ExpectSavedReadBack(drawn, dir_.File("project.bmp"), 0, "saved after drawing");

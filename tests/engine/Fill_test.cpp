@@ -88,7 +88,9 @@ TEST(BrushTest, FillRectPaintsSolidEverywhereHatchOnLinesClearNothing) {
     SCOPED_TRACE(style);
     PageBitmap swatch;
     swatch.SetSize(96, 33);
-    FillRect(*swatch.BeginDraw(), Rect(0, 0, 96, 33), RealizeBrush(clRed, static_cast<TBrushStyle>(style)));
+    PageWriter writer(swatch);
+    FillRect(writer.Area(Rect(0, 0, 96, 33)), Rect(0, 0, 96, 33), RealizeBrush(clRed, static_cast<TBrushStyle>(style)));
+    writer.Commit();
     for (int y = 0; y < 33; ++y)
       for (int x = 0; x < 96; ++x) {
         const bool painted = style == bsSolid || (style >= bsHorizontal && OnHatchLine(style - 2, x, y));
@@ -100,9 +102,12 @@ TEST(BrushTest, FillRectPaintsSolidEverywhereHatchOnLinesClearNothing) {
 TEST(BrushTest, FillRectExcludesRightAndBottomAndClipsToTheImage) {
   PageBitmap page;
   page.SetSize(6, 5);
-  FillRect(*page.BeginDraw(), Rect(-3, 1, 4, 3), RealizeBrush(clBlue, bsSolid));
-  FillRect(*page.BeginDraw(), Rect(5, 4, 50, 50), RealizeBrush(clLime, bsSolid));
-  FillRect(*page.BeginDraw(), Rect(3, 0, 3, 5), RealizeBrush(clRed, bsSolid));  // empty
+  PageWriter writer(page);
+  BitmapImage& img = writer.Area(Rect(0, 0, 6, 5));
+  FillRect(img, Rect(-3, 1, 4, 3), RealizeBrush(clBlue, bsSolid));
+  FillRect(img, Rect(5, 4, 50, 50), RealizeBrush(clLime, bsSolid));
+  FillRect(img, Rect(3, 0, 3, 5), RealizeBrush(clRed, bsSolid));  // empty
+  writer.Commit();
   for (int y = 0; y < 5; ++y)
     for (int x = 0; x < 6; ++x) {
       const TColor want = (x < 4 && y >= 1 && y < 3) ? clBlue : (x == 5 && y == 4) ? clLime : clWhite;
@@ -113,13 +118,18 @@ TEST(BrushTest, FillRectExcludesRightAndBottomAndClipsToTheImage) {
 TEST(BrushTest, HatchedSelectionsPileUpOnTheSwatch) {
   PageBitmap swatch;
   swatch.SetSize(96, 33);
-  FillRect(*swatch.BeginDraw(), Rect(0, 0, 96, 33), RealizeBrush(clRed, bsHorizontal));
-  FillRect(*swatch.BeginDraw(), Rect(0, 0, 96, 33), RealizeBrush(clBlue, bsVertical));
+  PageWriter writer(swatch);
+  BitmapImage& img = writer.Area(Rect(0, 0, 96, 33));
+  FillRect(img, Rect(0, 0, 96, 33), RealizeBrush(clRed, bsHorizontal));
+  FillRect(img, Rect(0, 0, 96, 33), RealizeBrush(clBlue, bsVertical));
+  writer.Commit();
   EXPECT_EQ(swatch.Pixels(0, 7), clRed);
   EXPECT_EQ(swatch.Pixels(7, 0), clBlue);
   EXPECT_EQ(swatch.Pixels(7, 7), clBlue);
   EXPECT_EQ(swatch.Pixels(0, 0), clWhite);
-  FillRect(*swatch.BeginDraw(), Rect(0, 0, 96, 33), RealizeBrush(clLime, bsSolid));
+  PageWriter again(swatch);
+  FillRect(again.Area(Rect(0, 0, 96, 33)), Rect(0, 0, 96, 33), RealizeBrush(clLime, bsSolid));
+  again.Commit();
   EXPECT_EQ(AllPixels(swatch), std::vector<TColor>(96 * 33, clLime));
 }
 

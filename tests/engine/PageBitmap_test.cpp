@@ -40,16 +40,22 @@ TEST(PageBitmapTest, StrideIsRoundedToFourBytes) {
 TEST(PageBitmapTest, ScanLineOutsideTheRowsFails) {
   PageBitmap page;
   page.SetSize(3, 2);
+  PageWriter writer(page);
   for (int row : {-1, 2, 1000}) {
     try {
-      page.ScanLine(row);
+      writer.ScanLine(row);
       ADD_FAILURE() << "row " << row << " accepted";
     } catch (const EPintoolaError& e) {
       EXPECT_STREQ(e.what(), "Scan line index out of range");
     }
     EXPECT_THROW(page.ConstScanLine(row), EPintoolaError);
   }
-  EXPECT_NO_THROW(page.ScanLine(1));
+  EXPECT_NO_THROW(writer.ScanLine(1));
+  writer.Commit();
+  PageBitmap empty;
+  PageWriter nothing(empty);
+  EXPECT_THROW(nothing.ScanLine(0), EPintoolaError);
+  nothing.Commit();
 }
 
 TEST(PageBitmapTest, AssignSharesUntilEitherSideChanges) {
@@ -71,11 +77,10 @@ TEST(PageBitmapTest, AssignSharesUntilEitherSideChanges) {
 
     PageBitmap& drawn = drawOnCopy ? copy : page;
     PageBitmap& other = drawOnCopy ? page : copy;
-    BitmapImage* img = drawn.BeginDraw();
-    ASSERT_NE(img, nullptr);
-    drawn.WillChange(Rect(1, 1, 2, 2));
-    img->Row(1)[3] = 0;  // pixel (1, 1) loses its blue
-    drawn.ScanLine(2)[0] = 0;
+    PageWriter writer(drawn);
+    writer.Row(1, 1, 2)[3] = 0;  // pixel (1, 1) loses its blue
+    writer.ScanLine(2)[0] = 0;
+    writer.Commit();
     EXPECT_FALSE(drawn.SharesImageWith(other));
     EXPECT_EQ(drawn.HolderCount(), 1);
     EXPECT_EQ(other.HolderCount(), 1);
@@ -85,7 +90,7 @@ TEST(PageBitmapTest, AssignSharesUntilEitherSideChanges) {
   }
 }
 
-TEST(PageBitmapTest, ScanLineUnsharesDropsFileBytesAndCounts) {
+TEST(PageBitmapTest, ADrawingDropsFileBytesAndCountsWhenItCommits) {
   ScratchDir dir;
   BmpLayout s;
   s.depth = 8;
@@ -105,8 +110,13 @@ TEST(PageBitmapTest, ScanLineUnsharesDropsFileBytesAndCounts) {
   EXPECT_TRUE(snapshot.HasLoadedFileBytes());
   int changes = 0;
   page.SetOnChange([&] { ++changes; });
-  page.ScanLine(0);
-  EXPECT_EQ(changes, 0);  // no signal: the caller repaints
+  PageWriter writer(page);
+  writer.ScanLine(0);
+  EXPECT_TRUE(page.HasLoadedFileBytes()) << "nothing is dropped before the drawing is done";
+  EXPECT_EQ(page.Image()->colorsImportant, 4u);
+  EXPECT_EQ(changes, 0);
+  writer.Commit();
+  EXPECT_EQ(changes, 1);
   EXPECT_FALSE(page.HasLoadedFileBytes());
   EXPECT_EQ(page.Image()->colorsUsed, 0u);
   EXPECT_EQ(page.Image()->colorsImportant, 0u);
@@ -139,7 +149,9 @@ TEST(PageBitmapTest, DrawingAPalettePageLeavesItsSnapshotAtItsDepth) {
   page.LoadFromFile(dir.File("a.bmp"));
   PageBitmap snapshot;
   snapshot.Assign(&page);
-  ASSERT_NE(page.BeginDraw(), nullptr);
+  PageWriter writer(page);
+  EXPECT_EQ(page.Depth(), 4) << "converted only when the drawing is done";
+  writer.Commit();
   EXPECT_EQ(page.Depth(), 24);
   EXPECT_EQ(snapshot.Depth(), 4);
   for (int y = 0; y < 2; ++y)

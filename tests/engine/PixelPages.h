@@ -9,10 +9,12 @@
 namespace pintoola::testing {
 
 inline void SetPixel(PageBitmap& page, int x, int y, TColor c) {
-  uint8_t* p = page.ScanLine(y) + 3 * x;
+  PageWriter writer(page);
+  uint8_t* p = writer.Row(y, x, x + 1) + 3 * x;
   p[0] = GetBValue(c);
   p[1] = GetGValue(c);
   p[2] = GetRValue(c);
+  writer.Commit();
 }
 
 // Every pixel as read back, row by row.

@@ -59,8 +59,10 @@ class Stamp : public ::testing::Test {
  protected:
   void SetUp() override {
     page.SetSize(10, 6, clWhite);
-    uint8_t* row = page.ScanLine(2);
+    PageWriter writer(page);
+    uint8_t* row = writer.ScanLine(2);
     for (int x = 0; x < 10; ++x) row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = 0;  // black line at y = 2
+    writer.Commit();
     page.Canvas().font.color = clRed;
   }
   PageBitmap page;

@@ -11,6 +11,7 @@
 #include "engine/RegionFill.h"
 #include "engine/SignatureStamp.h"
 #include "engine/UndoHistory.h"
+#include "tests/engine/BmpTestUtil.h"
 #include "tests/engine/PixelPages.h"
 
 namespace {
@@ -59,6 +60,7 @@ namespace {
 
 using testing::Capture;
 using testing::PageRecord;
+using testing::RawRows;
 
 class BlockGlyphs : public TextRasterizer {
  public:
@@ -102,11 +104,13 @@ struct Window {
 // A page of grey-edged areas with some history, the pixels split over several tiles.
 void Prepare(Window& w) {
   w.page->SetSize(300, 200, clWhite);
+  PageWriter writer(*w.page);
   for (int y = 0; y < 200; ++y) {
-    uint8_t* row = w.page->ScanLine(y);
+    uint8_t* row = writer.ScanLine(y);
     for (int x = 0; x < 300; ++x)
       if (x % 70 < 2 || y % 50 < 2) row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = 90;
   }
+  writer.Commit();
   w.Fill(10, 10, clRed, bsSolid);
   w.Fill(100, 60, clLime, bsHorizontal);
   w.Fill(10, 10, clYellow, bsSolid);
@@ -152,6 +156,141 @@ TEST(OutOfMemoryTest, AClickThatCannotGetMemoryLeavesPageAndHistoryExact) {
       }
       EXPECT_TRUE(w.before.empty());
     }
+  }
+}
+
+// An opened page keeps the form it was read in (run-length-encoded file bytes, 8 bits with its
+// colour counts) until a drawing is done. A click that fails for lack of memory is not done: the
+// page still saves byte for byte as the file it came from, and so does the snapshot of it.
+enum class Fixture { Rle8, Indexed8 };
+
+// 120 × 80 pixels of colour index 1 with lines of index 0 every 30 pixels, in 16 colours of which
+// the file says 5 are important.
+std::vector<uint8_t> OpenedPageFile(Fixture kind) {
+  constexpr int kW = 120, kH = 80;
+  test::BmpLayout s;
+  s.width = kW;
+  s.height = kH;
+  s.depth = 8;
+  s.table = test::MakeTable(16);
+  s.colorsUsed = 16;
+  s.colorsImportant = 5;
+  const int stride = test::RowBytes(kW, 8);
+  for (int fileRow = 0; fileRow < kH; ++fileRow) {  // bottom-up
+    const int y = kH - 1 - fileRow;
+    std::vector<uint8_t> row(static_cast<size_t>(stride), 0);
+    for (int x = 0; x < kW; ++x) row[x] = (x % 30 == 0 || y % 30 == 0) ? 0 : 1;
+    if (kind == Fixture::Indexed8) {
+      s.pixels.insert(s.pixels.end(), row.begin(), row.end());
+      continue;
+    }
+    for (int x = 0; x < kW;) {  // runs of one index, then the end of the line
+      int n = 1;
+      while (x + n < kW && n < 255 && row[x + n] == row[x]) ++n;
+      s.pixels.push_back(static_cast<uint8_t>(n));
+      s.pixels.push_back(row[x]);
+      x += n;
+    }
+    s.pixels.push_back(0);
+    s.pixels.push_back(fileRow == kH - 1 ? 1 : 0);
+  }
+  if (kind == Fixture::Rle8) s.compression = 1;
+  return test::MakeBmp(s);
+}
+
+TEST(OutOfMemoryTest, AFailedClickLeavesAnOpenedPageSavingAsItsFile) {
+  test::ScratchDir dir;
+  for (const Fixture kind : {Fixture::Rle8, Fixture::Indexed8}) {
+    const std::vector<uint8_t> file = OpenedPageFile(kind);
+    const std::string path = dir.File("page.bmp"), saved = dir.File("saved.bmp");
+    test::WriteBytes(path, file);
+    for (const Click click : {Click::SolidFill, Click::HatchFill, Click::Signature, Click::FixAfterFill}) {
+      SCOPED_TRACE(::testing::Message() << (kind == Fixture::Rle8 ? "RLE-8" : "8-bit") << ", click "
+                                        << static_cast<int>(click));
+      for (long n = 0;; ++n) {
+        SCOPED_TRACE(n);
+        ASSERT_LT(n, 1000) << "the click never got through";
+        Window w;
+        w.page->LoadFromFile(path);
+        ASSERT_EQ(kind == Fixture::Rle8, w.page->HasLoadedFileBytes());
+        w.history.PushUndo(*w.page);  // "Fix image" too finds a snapshot holding the page
+        const PageRecord page = Capture(*w.page);
+        bool failed = false;
+        g_allowance = n;
+        try {
+          if (click == Click::FixAfterFill)
+            ContrastImage(*w.page, 100);
+          else if (click == Click::Signature)
+            DrawPageText(*w.page, 20, 20, U"Name", w.glyphs, 96);
+          else
+            FillRegion(*w.page, 45, 45, clBlue, click == Click::SolidFill ? bsSolid : bsDiagCross);
+        } catch (const std::bad_alloc&) {
+          failed = true;
+        }
+        g_allowance = -1;
+        w.page->SaveToFile(saved);
+        if (!failed) {
+          EXPECT_GT(n, 0) << "a click that allocates nothing proves nothing here";
+          EXPECT_NE(test::ReadBytes(saved), file) << "the click is a change when it has the memory";
+          break;
+        }
+        EXPECT_EQ(test::ReadBytes(saved), file) << "the failed click changed how the page saves";
+        EXPECT_EQ(Capture(*w.page), page);
+        // Drawing goes on, and the undo gives back the page as opened.
+        FillRegion(*w.page, 45, 45, clRed, bsSolid);
+        w.page = w.history.UndoLast();
+        w.page->SaveToFile(saved);
+        EXPECT_EQ(test::ReadBytes(saved), file) << "the snapshot";
+      }
+    }
+  }
+}
+
+// A snapshot let go of out of order hands its kept tiles to the next older one. When that runs out
+// of memory the version stays (reading and rolling back pass through it) and is merged later: every
+// undo is still exact, and once no snapshot is left nothing older is kept, whether an undo passes
+// through the version or the snapshot older than it goes first.
+TEST(OutOfMemoryTest, AMergeWithoutMemoryLeavesNoVersionBehind) {
+  for (const bool throughIt : {true, false}) {
+    SCOPED_TRACE(throughIt ? "undo through it" : "the older snapshot goes first");
+    bool refused = false;
+    for (long n = 0;; ++n) {
+      SCOPED_TRACE(n);
+      ASSERT_LT(n, 1000) << "the merge never got through";
+      Window w;
+      w.page->SetSize(300, 200, clWhite);
+      std::unique_ptr<PageBitmap> snapshots[3];
+      std::vector<uint8_t> expected[3];
+      const TColor colours[] = {clRed, clLime, clBlue};
+      for (int i = 0; i < 3; ++i) {
+        snapshots[i] = std::make_unique<PageBitmap>();
+        snapshots[i]->Assign(w.page.get());
+        expected[i] = RawRows(*w.page);
+        FillRegion(*w.page, 150, 100, colours[i], static_cast<TBrushStyle>(bsHorizontal + i));
+      }
+      const auto last = RawRows(*w.page);
+      g_allowance = n;
+      snapshots[1].reset();  // the middle one: its tiles go to the oldest
+      const bool done = g_allowance != 0;
+      g_allowance = -1;
+      refused = refused || !done;
+      EXPECT_EQ(RawRows(*w.page), last);
+      if (!throughIt) snapshots[0].reset();
+      w.page = std::move(snapshots[2]);
+      EXPECT_EQ(RawRows(*w.page), expected[2]);
+      FillRegion(*w.page, 20, 20, clYellow, bsCross);
+      if (throughIt) {
+        w.page = std::move(snapshots[0]);  // rolled back through the version that stayed, if it did
+        EXPECT_EQ(RawRows(*w.page), expected[0]);
+        FillRegion(*w.page, 20, 20, clAqua, bsSolid);
+      }
+      PageWriter writer(*w.page);
+      EXPECT_NE(writer.Unannounced(), nullptr) << "an older version is left behind";
+      writer.Commit();
+      EXPECT_EQ(w.page->KeptBytes(), 0u);
+      if (done) break;
+    }
+    EXPECT_TRUE(refused) << "no allocation of the merge was refused";
   }
 }
 

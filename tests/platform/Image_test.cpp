@@ -38,8 +38,9 @@ TEST_F(PageView, ConvertsOnlyWhatItCanShowAndFollowsItsSize) {
   EXPECT_EQ(view->DisplayedImage().size(), QSize(30, 20));
   view->resize(55, 45);
   EXPECT_EQ(view->DisplayedImage().size(), QSize(50, 40));
-  view->Picture().ScanLine(0)[0] = 0;  // a change the next paint must show
-  view->Picture().Changed();
+  PageWriter writer(view->Picture());
+  writer.ScanLine(0)[0] = 0;  // a change the next paint must show
+  writer.Commit();
   EXPECT_EQ(view->DisplayedImage().pixelColor(0, 0), QColor(0, 0, 0));
   view->ClearPicture();
   EXPECT_TRUE(view->DisplayedImage().isNull());
