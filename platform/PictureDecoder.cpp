@@ -10,6 +10,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <poppler-qt6.h>

@@ -114,7 +114,6 @@ TEST_F(EndToEnd, OpenColourUndoRecolourSaveAndExit) {
   EXPECT_EQ(Fringe(project, clRed), 0);
 }
 
-#ifdef PINTOOLA_IMPORT_EXE
 // A picture as a parent finds one: soft anti-aliased lines, larger than a page, a break in its
 // outline. Imported with the real importer into the pages beside the program, it opens in the pages
 // library and an area fills up to its lines all round and no further.
@@ -167,7 +166,6 @@ TEST_F(EndToEnd, ImportedPictureOpensAndFillsToItsLines) {
   EXPECT_EQ(saved.Pixels(written.Width() * 450 / 1200, written.Height() / 2), clWhite)
       << "the fill leaked across the dividing line";
 }
-#endif
 
 }  // namespace
 }  // namespace pintoola
