@@ -1,5 +1,4 @@
 // The real pintoola-import: its output lines, exit codes and the folder it writes into by default.
-#include <QBuffer>
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
@@ -33,13 +32,7 @@ Outcome Import(const QStringList& arguments, const QString& exe = QStringLiteral
   return run;
 }
 
-QByteArray Png(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes;
-}
+QByteArray Png(const QImage& image) { return test::Encoded(image, "PNG"); }
 
 // A line drawing: a ring with a cross, anti-aliased, on a transparent background.
 QImage Drawing(int width, int height) {

@@ -1,6 +1,7 @@
 #pragma once
 // Pictures the importer tests make for themselves, in every format it reads, and the grey pages it
 // decodes them into.
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
@@ -17,6 +18,15 @@ namespace pintoola::test {
 inline bool WriteFile(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The picture in a file format, as Qt's writer makes it.
+inline QByteArray Encoded(const QImage& image, const char* format, int quality = -1) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, format, quality);
+  return bytes;
 }
 
 inline QByteArray ReadFile(const QString& path) {

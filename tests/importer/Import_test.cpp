@@ -1,6 +1,5 @@
 #include "importer/Import.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -17,13 +16,7 @@
 namespace pintoola::importer {
 namespace {
 
-QByteArray Png(const QImage& image) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes;
-}
+QByteArray Png(const QImage& image) { return test::Encoded(image, "PNG"); }
 
 // Stands in for the clean-up where only the path around it is under test: ink where the picture is
 // darker than mid-grey, at the picture's own size.

@@ -1,6 +1,5 @@
 #include "platform/PictureDecoder.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -18,10 +17,8 @@ using test::GreyAt;
 using test::MarkedPicture;
 
 QByteArray Encoded(const QImage& image, const char* format, int quality = -1) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  EXPECT_TRUE(image.save(&buffer, format, quality)) << format;
+  const QByteArray bytes = test::Encoded(image, format, quality);
+  EXPECT_FALSE(bytes.isEmpty()) << format;
   return bytes;
 }
 
