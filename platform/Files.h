@@ -1,5 +1,6 @@
 #pragma once
 // Paths and folders: everything the program stores lives beside its executable.
+#include <functional>
 #include <string>
 
 namespace pintoola {
@@ -17,6 +18,14 @@ bool DirectoryExists(const std::string& path);
 bool ForceDirectories(std::string path);
 
 bool FileExists(const std::string& path);
+
+// Writes a new file without ever replacing one: `write` fills a hidden temporary file in the folder
+// of the names, which is then moved into the first of names(1), names(2), ... that is free at that
+// moment (the file system checks and moves in one step), so a file that appears meanwhile, from
+// another process, is never overwritten. Returns the name taken. Throws what `write` throws, with
+// the temporary name replaced by the chosen one, or "Cannot create file "%s". %s".
+std::string SaveUnderFreeName(const std::function<std::string(unsigned long long)>& names,
+                              const std::function<void(const std::string& path)>& write);
 
 // The platform's description of an errno value.
 std::string SystemErrorText(int error);

@@ -33,6 +33,7 @@ const QString kSourceDir = PINTOOLA_SOURCE_DIR;
 const QString kProgramDir = "/usr/lib/pintoola";
 const QString kStateDir = "/var/lib/pintoola";
 const QString kProjects = "/var/lib/pintoola/Projects";
+const QString kPages = "/var/lib/pintoola/images";
 const char* const kLockFile = "/run/lock/pintoola-package-test.lock";
 
 struct Account {
@@ -176,13 +177,15 @@ class Package : public ::testing::Test {
       const passwd* pw = getpwnam(account.name);
       if (!pw) continue;
       const uid_t uid = pw->pw_uid;
-      for (QDirIterator it(kProjects, QDir::Files | QDir::Hidden); it.hasNext();)
-        if (const QString path = it.next(); Owner(path) == uid) QFile::remove(path);
+      for (const QString& folder : {kProjects, kPages})
+        for (QDirIterator it(folder, QDir::Files | QDir::Hidden); it.hasNext();)
+          if (const QString path = it.next(); Owner(path) == uid) QFile::remove(path);
       Execute("/usr/sbin/userdel", {account.name});
     }
     if (PackageKnown()) Apt({"purge", "pintoola"});
-    // Left by purge only while projects were in them; they go when empty.
+    // Left by purge only while projects or added pages were in them; they go when empty.
     QDir().rmdir(kProjects);
+    QDir().rmdir(kPages);
     QDir().rmdir(kStateDir);
   }
 
@@ -236,7 +239,7 @@ class Package : public ::testing::Test {
   QProcess program;
 };
 
-TEST_F(Package, BuildsPassesChecksAndServesEveryAccountUntilPurgedKeepingProjects) {
+TEST_F(Package, BuildsPassesChecksAndServesEveryAccountUntilPurgedKeepingProjectsAndAddedPages) {
   const auto started = std::chrono::steady_clock::now();
   // The build, through the command a parent runs. Make's job server of an outer make is not ours.
   QProcessEnvironment buildEnv = QProcessEnvironment::systemEnvironment();
@@ -292,9 +295,10 @@ TEST_F(Package, BuildsPassesChecksAndServesEveryAccountUntilPurgedKeepingProject
   const Result install = Apt({"install", deb});
   ASSERT_EQ(install.code, 0) << Tail(install.output, 30).toStdString();
 
-  const QString entry = "/usr/share/applications/pintoola.desktop";
-  const Result desktop = Execute("desktop-file-validate", {entry});
-  EXPECT_EQ(desktop.code, 0) << desktop.output.toStdString();
+  for (const char* entry : {"/usr/share/applications/pintoola.desktop", "/usr/share/applications/pintoola-import.desktop"}) {
+    const Result desktop = Execute("desktop-file-validate", {entry});
+    EXPECT_EQ(desktop.code, 0) << entry << ": " << desktop.output.toStdString();
+  }
   // The one remark kept: the id's first part is no known top-level domain, as the project has no
   // domain of its own.
   const Result metainfo = Execute("appstreamcli", {"validate", "--pedantic", "--no-net",
@@ -359,7 +363,48 @@ TEST_F(Package, BuildsPassesChecksAndServesEveryAccountUntilPurgedKeepingProject
   EXPECT_EQ(Owner(saved[0]), users[0].uid);
   EXPECT_TRUE(Exists(saved[1]));
 
-  // Purge keeps the projects and nothing else of the package.
+  // A page one account imports shows for the other, who can neither remove nor replace it, nor a
+  // bundled page; importing under the same name gives the other account a page of its own.
+  struct stat shared {};
+  ASSERT_EQ(stat(kPages.toLocal8Bit().constData(), &shared), 0) << "the package made no pages folder";
+  EXPECT_EQ(QString::number(shared.st_mode & 07777, 8), "1777");
+  EXPECT_EQ(QFileInfo(kProgramDir + "/images").symLinkTarget(), kPages);
+  EXPECT_EQ(QFileInfo("/usr/bin/pintoola-import").symLinkTarget(), kProgramDir + "/pintoola-import");
+  QString picture[2];
+  for (int i = 0; i < 2; ++i) {
+    picture[i] = homes[i].path() + "/pintoola-test-drawing.png";
+    ASSERT_TRUE(Execute("convert", {"-size", "300x200", "xc:white", "-fill", "none", "-stroke", "black",
+                                    "-strokewidth", "6", "-draw", "rectangle 40,40 260,160", picture[i]})
+                    .code == 0);
+    ASSERT_EQ(chmod(QFile::encodeName(picture[i]).constData(), 0644), 0);
+  }
+  const QString added = kPages + "/pintoola-test-drawing.bmp";
+  const Result imported = Execute("setpriv", AsAccount(users[0]) << "/usr/bin/pintoola-import" << picture[0], 60,
+                                  AccountEnvironment(homes[0].path()));
+  ASSERT_EQ(imported.code, 0) << imported.output.toStdString();
+  EXPECT_TRUE(imported.output.startsWith(kProgramDir + "/images/pintoola-test-drawing.bmp: "))
+      << imported.output.toStdString();
+  ASSERT_TRUE(Exists(added));
+  EXPECT_EQ(Owner(added), users[0].uid);
+  const QByteArray addedBytes = Contents(added);
+  EXPECT_EQ(Execute("setpriv", AsAccount(users[1]) << "cmp" << added << kProgramDir + "/images/pintoola-test-drawing.bmp")
+                .code,
+            0);
+  const QString bundled = kPages + "/" + pages.first();
+  for (const QString& target : {added, bundled})
+    for (const QStringList& attempt : {QStringList{"rm", "-f", target}, QStringList{"mv", "-f", saved[1], target}}) {
+      const Result r = Execute("setpriv", AsAccount(users[1]) + attempt);
+      EXPECT_NE(r.code, 0) << attempt.join(' ').toStdString() << " succeeded";
+    }
+  const Result again = Execute("setpriv", AsAccount(users[1]) << "/usr/bin/pintoola-import" << picture[1], 60,
+                               AccountEnvironment(homes[1].path()));
+  EXPECT_EQ(again.code, 0) << again.output.toStdString();
+  const QString second = kPages + "/pintoola-test-drawing 2.bmp";
+  EXPECT_EQ(Owner(second), users[1].uid);
+  EXPECT_EQ(Contents(added), addedBytes);
+  EXPECT_EQ(Owner(added), users[0].uid);
+
+  // Purge keeps the projects and the added pages, and nothing else of the package.
   const Result purge = Apt({"purge", "pintoola"});
   ASSERT_EQ(purge.code, 0) << Tail(purge.output, 30).toStdString();
   ASSERT_FALSE(PackageKnown());
@@ -367,8 +412,10 @@ TEST_F(Package, BuildsPassesChecksAndServesEveryAccountUntilPurgedKeepingProject
     EXPECT_TRUE(Exists(saved[i])) << saved[i].toStdString() << " went with the package";
     EXPECT_EQ(Owner(saved[i]), users[i].uid);
   }
+  for (const QString& page : {added, second}) EXPECT_TRUE(Exists(page)) << page.toStdString() << " went with the package";
+  EXPECT_EQ(Contents(added), addedBytes);
   for (const QString& path : contents) {
-    if (existedBefore.contains(path) || path == kProjects || path == kStateDir) continue;
+    if (existedBefore.contains(path) || path == kProjects || path == kPages || path == kStateDir) continue;
     EXPECT_FALSE(Exists(path)) << path.toStdString() << " outlived the purge";
   }
 }

@@ -1,0 +1,60 @@
+#include "pageprep/PagePrep.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "pageprep/Steps.h"
+
+namespace pintoola::pageprep {
+namespace {
+
+// A paper area a child can aim at: at least 6 x 6 page pixels in all (1.6 mm on a 96-dpi screen,
+// about a mouse pointer's tip) with a 3 x 3 square somewhere in it. Smaller ones, and slivers
+// between lines that run close, only catch a click meant for their neighbour.
+constexpr int kMinAreaPixels = 36;
+constexpr int kMinAreaWidth = 3;
+// Paper holes this small inside a line are pinholes, not areas.
+constexpr int kPinholePixels = 4;
+
+}  // namespace
+
+InkMask PreparePage(const GreyImage& picture, PrepReport& report, PageLimits limits) {
+  report = {};
+  const Size size = FitSize(picture.width, picture.height, limits);
+  if (size.width == 0 ||
+      picture.pixels.size() != static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height))
+    return {};
+
+  InkMask ink = Binarise(picture);
+  const double sourceLine = TypicalLineWidth(ink);
+
+  // Source pixels per page pixel. Reducing, a block is ink when the line crossing it could cover
+  // the asked share of it even split between two blocks: thin lines survive, specks smaller than
+  // that share vanish, and thick lines keep their shape by the majority rule.
+  const double block = static_cast<double>(picture.width) / size.width;
+  InkMask page;
+  if (block > 1) {
+    const double share = std::clamp(0.45 * sourceLine / block, 1.5 / (block * block), 0.5);
+    page = ReduceArea(ink, size, share);
+  } else {
+    page = EnlargeSmooth(ink, size);
+  }
+  ink = {};  // the source-sized mask is the largest thing held; let it go before the page work
+
+  const double pageLine = sourceLine / block;
+  page = RemoveSpecks(std::move(page), std::max(3, static_cast<int>(pageLine * pageLine / 2)));
+  page = FillPinholes(std::move(page), kPinholePixels);
+  page = ThickenThinLines(std::move(page));
+
+  // Breaks up to twice the line width: the closing disk must be wider than half the break, and by
+  // enough that its rounded sides cannot meet through the middle of a bridged line (about 1.25
+  // line widths for a break of two); a pixel more absorbs the rounding of a pixel grid.
+  const double line = std::max(2.0, TypicalLineWidth(page));
+  page = CloseGaps(std::move(page), 1.5 * line + 1, report.gapsClosed);
+  page = MergeSmallAreas(std::move(page), kMinAreaPixels, kMinAreaWidth);
+  report.areas = CountAreas(page);
+  report.lineWidth = line;
+  return page;
+}
+
+}  // namespace pintoola::pageprep
