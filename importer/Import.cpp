@@ -13,23 +13,17 @@
 
 namespace pintoola::importer {
 
-namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("pintoola-import", text); }
-
-}  // namespace
-
 QString PageBaseName(const QString& picturePath, int pageIndex, int pageCount) {
   QString base = QFileInfo(picturePath).completeBaseName();
   // A page must not be hidden from the pages library.
   while (base.startsWith('.')) base.remove(0, 1);
-  if (base.isEmpty()) base = Tr("page");
+  if (base.isEmpty()) base = QCoreApplication::translate("pintoola-import", "page");
   if (pageCount > 1) base += QStringLiteral(" %1").arg(pageIndex + 1);
   return base;
 }
 
 QString WritePage(const pageprep::InkMask& mask, const QString& folder, const QString& baseName) {
-  if (mask.width <= 0 || mask.height <= 0) throw EPintoolaError(Tr("The clean-up left an empty page.").toStdString());
+  if (mask.width <= 0 || mask.height <= 0) throw EPintoolaError(QCoreApplication::translate("pintoola-import", "The clean-up left an empty page.").toStdString());
   PageBitmap page;
   page.SetSize(mask.width, mask.height, clWhite);
   for (int y = 0; y < mask.height; ++y) {
@@ -39,7 +33,7 @@ QString WritePage(const pageprep::InkMask& mask, const QString& folder, const QS
       if (ink[x]) row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = 0;
   }
   if (!ForceDirectories(QFile::encodeName(folder).toStdString()))
-    throw EPintoolaError(Tr("Cannot create folder \"%1\".").arg(folder).toStdString());
+    throw EPintoolaError(QCoreApplication::translate("pintoola-import", "Cannot create folder \"%1\".").arg(folder).toStdString());
   const std::string prefix = QFile::encodeName(folder + '/' + baseName).toStdString();
   const std::string written = SaveUnderFreeName(
       [&](unsigned long long n) { return n == 1 ? prefix + ".bmp" : prefix + " " + std::to_string(n) + ".bmp"; },
@@ -93,7 +87,7 @@ QImage TintedAreas(const pageprep::InkMask& mask) {
 
 QString DefaultPagesFolder() { return QString::fromStdString(ExeFolder()) + QStringLiteral("images"); }
 
-QString UsageText() { return Tr("usage: pintoola-import [--into FOLDER] [--window] FILE..."); }
+QString UsageText() { return QCoreApplication::translate("pintoola-import", "usage: pintoola-import [--into FOLDER] [--window] FILE..."); }
 
 Options ParseArguments(const QStringList& arguments) {
   Options options;
@@ -113,7 +107,7 @@ Options ParseArguments(const QStringList& arguments) {
       QString value;
       if (argument == QStringLiteral("--into")) {
         if (i + 1 >= arguments.size()) {
-          options.usageError = Tr("--into needs a folder");
+          options.usageError = QCoreApplication::translate("pintoola-import", "--into needs a folder");
           return options;
         }
         value = arguments[++i];
@@ -121,16 +115,16 @@ Options ParseArguments(const QStringList& arguments) {
         value = argument.mid(7);
       }
       if (value.isEmpty() || !options.folder.isEmpty()) {
-        options.usageError = value.isEmpty() ? Tr("--into needs a folder") : Tr("--into given twice");
+        options.usageError = value.isEmpty() ? QCoreApplication::translate("pintoola-import", "--into needs a folder") : QCoreApplication::translate("pintoola-import", "--into given twice");
         return options;
       }
       options.folder = value;
     } else {
-      options.usageError = Tr("unknown option %1").arg(argument);
+      options.usageError = QCoreApplication::translate("pintoola-import", "unknown option %1").arg(argument);
       return options;
     }
   }
-  if (options.files.isEmpty() && !options.window) options.usageError = Tr("no picture named");
+  if (options.files.isEmpty() && !options.window) options.usageError = QCoreApplication::translate("pintoola-import", "no picture named");
   return options;
 }
 
@@ -141,16 +135,16 @@ int ImportFiles(const QStringList& files, const QString& folder, const PrepareFu
     QString error;
     const std::unique_ptr<PictureFile> picture = OpenPicture(file, error);
     if (!picture) {
-      err << Tr("%1: %2").arg(file, error) << Qt::endl;
+      err << QCoreApplication::translate("pintoola-import", "%1: %2").arg(file, error) << Qt::endl;
       allImported = false;
       continue;
     }
     const int pages = picture->PageCount();
     for (int index = 0; index < pages; ++index) {
-      const QString which = pages > 1 ? Tr("%1, page %2").arg(file).arg(index + 1) : file;
+      const QString which = pages > 1 ? QCoreApplication::translate("pintoola-import", "%1, page %2").arg(file).arg(index + 1) : file;
       pageprep::GreyImage grey;
       if (!picture->Page(index, grey, error)) {
-        err << Tr("%1: %2").arg(which, error) << Qt::endl;
+        err << QCoreApplication::translate("pintoola-import", "%1: %2").arg(which, error) << Qt::endl;
         allImported = false;
         continue;
       }
@@ -159,7 +153,7 @@ int ImportFiles(const QStringList& files, const QString& folder, const PrepareFu
         const pageprep::InkMask mask = prepare(grey, report);
         grey = {};
         const QString written = WritePage(mask, folder, PageBaseName(file, index, pages));
-        out << Tr("%1: %2 × %3 pixels, %4 areas, %5 gaps closed")
+        out << QCoreApplication::translate("pintoola-import", "%1: %2 × %3 pixels, %4 areas, %5 gaps closed")
                    .arg(written)
                    .arg(mask.width)
                    .arg(mask.height)
@@ -167,10 +161,10 @@ int ImportFiles(const QStringList& files, const QString& folder, const PrepareFu
                    .arg(report.gapsClosed)
             << Qt::endl;
       } catch (const std::bad_alloc&) {
-        err << Tr("%1: %2").arg(which, Tr("is too large for the memory available")) << Qt::endl;
+        err << QCoreApplication::translate("pintoola-import", "%1: %2").arg(which, QCoreApplication::translate("pintoola-import", "is too large for the memory available")) << Qt::endl;
         allImported = false;
       } catch (const EPintoolaError& e) {
-        err << Tr("%1: %2").arg(which, QString::fromStdString(e.what())) << Qt::endl;
+        err << QCoreApplication::translate("pintoola-import", "%1: %2").arg(which, QString::fromStdString(e.what())) << Qt::endl;
         allImported = false;
       }
     }

@@ -10,6 +10,7 @@
 #include "pageprep/PagePrep.h"
 #include "platform/PictureDecoder.h"
 #include "platform/QtBitmapDecoder.h"
+#include "platform/Translations.h"
 
 using namespace pintoola;
 using namespace pintoola::importer;
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
   // Qt's own options are not obeyed: only the program's name goes to the application object.
   int appArgc = 1;
   QApplication app(appArgc, argv);
+  InstallTranslations(QLocale::system());
   QtCompressedBitmapDecoder decoder;
   PageBitmap::SetCompressedDecoder(&decoder);
   const QString folder = options.folder.isEmpty() ? DefaultPagesFolder() : options.folder;

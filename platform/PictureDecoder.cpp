@@ -24,12 +24,10 @@ namespace pintoola {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("PictureDecoder", text); }
-
-QString NotAPicture() { return Tr("is not a picture Pintoola can read"); }
-QString Damaged() { return Tr("is damaged or incomplete"); }
+QString NotAPicture() { return QCoreApplication::translate("PictureDecoder", "is not a picture Pintoola can read"); }
+QString Damaged() { return QCoreApplication::translate("PictureDecoder", "is damaged or incomplete"); }
 QString TooLarge(long long width, long long height) {
-  return Tr("is too large: %1 × %2 pixels, more than 100 million").arg(width).arg(height);
+  return QCoreApplication::translate("PictureDecoder", "is too large: %1 × %2 pixels, more than 100 million").arg(width).arg(height);
 }
 
 bool TooManyPixels(double width, double height) { return width * height > double(kMaxPicturePixels); }
@@ -255,7 +253,7 @@ std::unique_ptr<PictureFile> OpenPicture(const QString& path, QString& error) {
   const QByteArray native = QFile::encodeName(path);
   const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    error = Tr("cannot be read: %1").arg(QString::fromStdString(SystemErrorText(errno)));
+    error = QCoreApplication::translate("PictureDecoder", "cannot be read: %1").arg(QString::fromStdString(SystemErrorText(errno)));
     return nullptr;
   }
   struct stat st {};
@@ -265,7 +263,7 @@ std::unique_ptr<PictureFile> OpenPicture(const QString& path, QString& error) {
   const int readError = errno;
   ::close(fd);
   if (statted && S_ISDIR(st.st_mode)) {
-    error = Tr("is a folder");
+    error = QCoreApplication::translate("PictureDecoder", "is a folder");
     return nullptr;
   }
   if (!statted || !S_ISREG(st.st_mode)) {
@@ -273,11 +271,11 @@ std::unique_ptr<PictureFile> OpenPicture(const QString& path, QString& error) {
     return nullptr;
   }
   if (got < 0) {
-    error = Tr("cannot be read: %1").arg(QString::fromStdString(SystemErrorText(readError)));
+    error = QCoreApplication::translate("PictureDecoder", "cannot be read: %1").arg(QString::fromStdString(SystemErrorText(readError)));
     return nullptr;
   }
   if (got == 0) {
-    error = Tr("is empty");
+    error = QCoreApplication::translate("PictureDecoder", "is empty");
     return nullptr;
   }
   head.resize(got);
@@ -286,15 +284,15 @@ std::unique_ptr<PictureFile> OpenPicture(const QString& path, QString& error) {
     SilencePoppler();
     std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
     if (!document) {
-      error = Tr("is a damaged PDF");
+      error = QCoreApplication::translate("PictureDecoder", "is a damaged PDF");
       return nullptr;
     }
     if (document->isLocked()) {
-      error = Tr("is protected by a password");
+      error = QCoreApplication::translate("PictureDecoder", "is protected by a password");
       return nullptr;
     }
     if (document->numPages() <= 0) {
-      error = Tr("is a damaged PDF");
+      error = QCoreApplication::translate("PictureDecoder", "is a damaged PDF");
       return nullptr;
     }
     return std::make_unique<PdfPicture>(std::move(document));
@@ -317,12 +315,12 @@ std::unique_ptr<PictureFile> OpenPicture(const QString& path, QString& error) {
 
   if (LooksLikeSvg(head)) {
     if (st.st_size > kMaxSvgBytes) {
-      error = Tr("is too large");
+      error = QCoreApplication::translate("PictureDecoder", "is too large");
       return nullptr;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-      error = Tr("cannot be read: %1").arg(file.errorString());
+      error = QCoreApplication::translate("PictureDecoder", "cannot be read: %1").arg(file.errorString());
       return nullptr;
     }
     QByteArray data = file.readAll();
@@ -331,7 +329,7 @@ std::unique_ptr<PictureFile> OpenPicture(const QString& path, QString& error) {
       return nullptr;
     }
     if (NamesOutside(data)) {
-      error = Tr("names other files, addresses or entities, which are never read");
+      error = QCoreApplication::translate("PictureDecoder", "names other files, addresses or entities, which are never read");
       return nullptr;
     }
     return std::make_unique<SvgPicture>(std::move(data));

@@ -102,6 +102,49 @@
     </message>
 </context>
 <context>
+    <name>PictureDecoder</name>
+    <message>
+        <source>is not a picture Pintoola can read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is damaged or incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is too large: %1 × %2 pixels, more than 100 million</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a damaged PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is protected by a password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>names other files, addresses or entities, which are never read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFileName</name>
     <message>
         <source>Unknown</source>
@@ -149,6 +192,65 @@
     <message>
         <source>&amp;All</source>
         <translation>&amp;Alle</translation>
+    </message>
+</context>
+<context>
+    <name>pintoola-import</name>
+    <message>
+        <source>page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clean-up left an empty page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create folder &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: pintoola-import [--into FOLDER] [--window] FILE...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--into needs a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--into given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no picture named</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, page %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3 pixels, %4 areas, %5 gaps closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is too large for the memory available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add colouring pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -403,6 +505,73 @@
     <message>
         <source>Projects Library</source>
         <translation>Meine Bilder</translation>
+    </message>
+</context>
+<context>
+    <name>pintoola::importer::ImportWindow</name>
+    <message>
+        <source>Add colouring pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colouring page: each area has its own pale colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not add %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read %1: it %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read %1: it is too large for the memory available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 of %3 pictures)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels, %3 areas, %4 gaps closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No picture chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages added: %1, skipped: %2, not added: %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
