@@ -26,12 +26,14 @@ QString WritePage(const pageprep::InkMask& mask, const QString& folder, const QS
   if (mask.width <= 0 || mask.height <= 0) throw EPintoolaError(QCoreApplication::translate("pintoola-import", "The clean-up left an empty page.").toStdString());
   PageBitmap page;
   page.SetSize(mask.width, mask.height, clWhite);
+  PageWriter writer(page);
   for (int y = 0; y < mask.height; ++y) {
-    uint8_t* row = page.ScanLine(y);
+    uint8_t* row = writer.ScanLine(y);
     const uint8_t* ink = mask.ink.data() + static_cast<size_t>(y) * static_cast<size_t>(mask.width);
     for (int x = 0; x < mask.width; ++x)
       if (ink[x]) row[3 * x] = row[3 * x + 1] = row[3 * x + 2] = 0;
   }
+  writer.Commit();
   if (!ForceDirectories(QFile::encodeName(folder).toStdString()))
     throw EPintoolaError(QCoreApplication::translate("pintoola-import", "Cannot create folder \"%1\".").arg(folder).toStdString());
   const std::string prefix = QFile::encodeName(folder + '/' + baseName).toStdString();
