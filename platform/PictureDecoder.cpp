@@ -10,9 +10,11 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <poppler-qt6.h>
 
 #include "core/Errors.h"
@@ -230,7 +232,8 @@ QSize BmpDeclaredSize(const QByteArray& head) {
   auto u16 = [&](int at) { return int(uchar(head[at])) | int(uchar(head[at + 1])) << 8; };
   auto i32 = [&](int at) { return int(quint32(u16(at)) | quint32(u16(at + 2)) << 16); };
   if (i32(14) == 12) return {u16(18), u16(20)};
-  return {i32(18), std::abs(i32(22))};
+  // A top-down picture has a negative height; the most negative one has no positive twin in an int.
+  return {i32(18), int(std::min<qint64>(std::abs(qint64(i32(22))), std::numeric_limits<int>::max()))};
 }
 
 void SilencePoppler() {
