@@ -105,43 +105,43 @@
     <name>PictureDecoder</name>
     <message>
         <source>is not a picture Pintoola can read</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Bild, das Pintoola lesen kann</translation>
     </message>
     <message>
         <source>is damaged or incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>ist beschädigt oder unvollständig</translation>
     </message>
     <message>
         <source>is too large: %1 × %2 pixels, more than 100 million</source>
-        <translation type="unfinished"></translation>
+        <translation>ist zu groß: %1 × %2 Pixel, mehr als 100 Millionen</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Ordner</translation>
     </message>
     <message>
         <source>is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>ist leer</translation>
     </message>
     <message>
         <source>is a damaged PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein beschädigtes PDF</translation>
     </message>
     <message>
         <source>is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>ist mit einem Passwort geschützt</translation>
     </message>
     <message>
         <source>is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>ist zu groß</translation>
     </message>
     <message>
         <source>names other files, addresses or entities, which are never read</source>
-        <translation type="unfinished"></translation>
+        <translation>verweist auf andere Dateien, Adressen oder Entitäten, die nie gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -198,59 +198,59 @@
     <name>pintoola-import</name>
     <message>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>Malbild</translation>
     </message>
     <message>
         <source>The clean-up left an empty page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Aufräumen ist das Malbild leer.</translation>
     </message>
     <message>
         <source>Cannot create folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ lässt sich nicht anlegen.</translation>
     </message>
     <message>
         <source>usage: pintoola-import [--into FOLDER] [--window] FILE...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: pintoola-import [--into ORDNER] [--window] DATEI...</translation>
     </message>
     <message>
         <source>--into needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--into braucht einen Ordner</translation>
     </message>
     <message>
         <source>--into given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--into zweimal angegeben</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>no picture named</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bild angegeben</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, page %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Seite %2</translation>
     </message>
     <message>
         <source>%1: %2 × %3 pixels, %4 areas, %5 gaps closed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 × %3 Pixel, %4 Flächen, %5 Lücken geschlossen</translation>
     </message>
     <message>
         <source>is too large for the memory available</source>
-        <translation type="unfinished"></translation>
+        <translation>passt nicht in den verfügbaren Speicher</translation>
     </message>
     <message>
         <source>Add colouring pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Malbilder hinzufügen</translation>
     </message>
     <message>
         <source>Pictures (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (%1)</translation>
     </message>
 </context>
 <context>
@@ -511,67 +511,67 @@
     <name>pintoola::importer::ImportWindow</name>
     <message>
         <source>Add colouring pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Malbilder hinzufügen</translation>
     </message>
     <message>
         <source>The picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild</translation>
     </message>
     <message>
         <source>The colouring page: each area has its own pale colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Malbild: Jede Fläche hat ihre eigene blasse Farbe</translation>
     </message>
     <message>
         <source>Add to pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hinzugefügt</translation>
     </message>
     <message>
         <source>Could not add %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht hinzugefügt werden: %2</translation>
     </message>
     <message>
         <source>Skipped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 übersprungen</translation>
     </message>
     <message>
         <source>Could not read %1: it %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht lesbar: %1 %2</translation>
     </message>
     <message>
         <source>Could not read %1: it is too large for the memory available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht lesbar: %1 passt nicht in den verfügbaren Speicher</translation>
     </message>
     <message>
         <source>%1 (%2 of %3 pictures)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Bild %2 von %3)</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3 areas, %4 gaps closed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 Pixel, %3 Flächen, %4 Lücken geschlossen</translation>
     </message>
     <message>
         <source>No picture chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild ausgewählt.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig.</translation>
     </message>
     <message>
         <source>Pages added: %1, skipped: %2, not added: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Malbilder hinzugefügt: %1, übersprungen: %2, nicht hinzugefügt: %3.</translation>
     </message>
 </context>
 </TS>

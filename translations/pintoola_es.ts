@@ -105,43 +105,43 @@
     <name>PictureDecoder</name>
     <message>
         <source>is not a picture Pintoola can read</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen que Pintoola pueda leer</translation>
     </message>
     <message>
         <source>is damaged or incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado o incompleto</translation>
     </message>
     <message>
         <source>is too large: %1 × %2 pixels, more than 100 million</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado grande: %1 × %2 píxeles, más de 100 millones</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <source>is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>está vacío</translation>
     </message>
     <message>
         <source>is a damaged PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>es un PDF dañado</translation>
     </message>
     <message>
         <source>is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>está protegido con contraseña</translation>
     </message>
     <message>
         <source>is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado grande</translation>
     </message>
     <message>
         <source>names other files, addresses or entities, which are never read</source>
-        <translation type="unfinished"></translation>
+        <translation>hace referencia a otros archivos, direcciones o entidades, que nunca se leen</translation>
     </message>
 </context>
 <context>
@@ -198,59 +198,59 @@
     <name>pintoola-import</name>
     <message>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>dibujo</translation>
     </message>
     <message>
         <source>The clean-up left an empty page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Después de la limpieza, el dibujo quedó vacío.</translation>
     </message>
     <message>
         <source>Cannot create folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta «%1».</translation>
     </message>
     <message>
         <source>usage: pintoola-import [--into FOLDER] [--window] FILE...</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: pintoola-import [--into CARPETA] [--window] ARCHIVO...</translation>
     </message>
     <message>
         <source>--into needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--into necesita una carpeta</translation>
     </message>
     <message>
         <source>--into given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--into indicado dos veces</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
     <message>
         <source>no picture named</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ninguna imagen</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, page %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, página %2</translation>
     </message>
     <message>
         <source>%1: %2 × %3 pixels, %4 areas, %5 gaps closed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 × %3 píxeles, %4 zonas, %5 huecos cerrados</translation>
     </message>
     <message>
         <source>is too large for the memory available</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado grande para la memoria disponible</translation>
     </message>
     <message>
         <source>Add colouring pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir dibujos para colorear</translation>
     </message>
     <message>
         <source>Pictures (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (%1)</translation>
     </message>
 </context>
 <context>
@@ -511,67 +511,67 @@
     <name>pintoola::importer::ImportWindow</name>
     <message>
         <source>Add colouring pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir dibujos para colorear</translation>
     </message>
     <message>
         <source>The picture</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen</translation>
     </message>
     <message>
         <source>The colouring page: each area has its own pale colour</source>
-        <translation type="unfinished"></translation>
+        <translation>El dibujo para colorear: cada zona tiene su propio color claro</translation>
     </message>
     <message>
         <source>Add to pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadido: %1</translation>
     </message>
     <message>
         <source>Could not add %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo añadir %1: %2</translation>
     </message>
     <message>
         <source>Skipped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitido: %1</translation>
     </message>
     <message>
         <source>Could not read %1: it %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1: %2</translation>
     </message>
     <message>
         <source>Could not read %1: it is too large for the memory available</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1: es demasiado grande para la memoria disponible</translation>
     </message>
     <message>
         <source>%1 (%2 of %3 pictures)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (imagen %2 de %3)</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3 areas, %4 gaps closed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 píxeles, %3 zonas, %4 huecos cerrados</translation>
     </message>
     <message>
         <source>No picture chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se eligió ninguna imagen.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo.</translation>
     </message>
     <message>
         <source>Pages added: %1, skipped: %2, not added: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujos añadidos: %1, omitidos: %2, no añadidos: %3.</translation>
     </message>
 </context>
 </TS>

@@ -105,43 +105,43 @@
     <name>PictureDecoder</name>
     <message>
         <source>is not a picture Pintoola can read</source>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas une image que Pintoola sait lire</translation>
     </message>
     <message>
         <source>is damaged or incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>est abîmé ou incomplet</translation>
     </message>
     <message>
         <source>is too large: %1 × %2 pixels, more than 100 million</source>
-        <translation type="unfinished"></translation>
+        <translation>est trop grand : %1 × %2 pixels, plus de 100 millions</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>est un dossier</translation>
     </message>
     <message>
         <source>is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>est vide</translation>
     </message>
     <message>
         <source>is a damaged PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>est un PDF abîmé</translation>
     </message>
     <message>
         <source>is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>est protégé par un mot de passe</translation>
     </message>
     <message>
         <source>is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>est trop grand</translation>
     </message>
     <message>
         <source>names other files, addresses or entities, which are never read</source>
-        <translation type="unfinished"></translation>
+        <translation>renvoie à d’autres fichiers, adresses ou entités, qui ne sont jamais lus</translation>
     </message>
 </context>
 <context>
@@ -198,59 +198,59 @@
     <name>pintoola-import</name>
     <message>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>coloriage</translation>
     </message>
     <message>
         <source>The clean-up left an empty page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Après le nettoyage, le coloriage est vide.</translation>
     </message>
     <message>
         <source>Cannot create folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier « %1 ».</translation>
     </message>
     <message>
         <source>usage: pintoola-import [--into FOLDER] [--window] FILE...</source>
-        <translation type="unfinished"></translation>
+        <translation>usage : pintoola-import [--into DOSSIER] [--window] FICHIER...</translation>
     </message>
     <message>
         <source>--into needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--into demande un dossier</translation>
     </message>
     <message>
         <source>--into given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--into donné deux fois</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>no picture named</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune image indiquée</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1, page %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, page %2</translation>
     </message>
     <message>
         <source>%1: %2 × %3 pixels, %4 areas, %5 gaps closed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 × %3 pixels, %4 zones, %5 trous bouchés</translation>
     </message>
     <message>
         <source>is too large for the memory available</source>
-        <translation type="unfinished"></translation>
+        <translation>est trop grand pour la mémoire disponible</translation>
     </message>
     <message>
         <source>Add colouring pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des coloriages</translation>
     </message>
     <message>
         <source>Pictures (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (%1)</translation>
     </message>
 </context>
 <context>
@@ -511,67 +511,67 @@
     <name>pintoola::importer::ImportWindow</name>
     <message>
         <source>Add colouring pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des coloriages</translation>
     </message>
     <message>
         <source>The picture</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image</translation>
     </message>
     <message>
         <source>The colouring page: each area has its own pale colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coloriage : chaque zone a sa propre couleur pâle</translation>
     </message>
     <message>
         <source>Add to pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouté : %1</translation>
     </message>
     <message>
         <source>Could not add %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ajouter %1 : %2</translation>
     </message>
     <message>
         <source>Skipped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Passé : %1</translation>
     </message>
     <message>
         <source>Could not read %1: it %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture impossible : %1 %2</translation>
     </message>
     <message>
         <source>Could not read %1: it is too large for the memory available</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture impossible : %1 est trop grand pour la mémoire disponible</translation>
     </message>
     <message>
         <source>%1 (%2 of %3 pictures)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (image %2 sur %3)</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3 areas, %4 gaps closed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pixels, %3 zones, %4 trous bouchés</translation>
     </message>
     <message>
         <source>No picture chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image choisie.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé.</translation>
     </message>
     <message>
         <source>Pages added: %1, skipped: %2, not added: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloriages ajoutés : %1, passés : %2, non ajoutés : %3.</translation>
     </message>
 </context>
 </TS>

@@ -105,43 +105,43 @@
     <name>PictureDecoder</name>
     <message>
         <source>is not a picture Pintoola can read</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un’immagine che Pintoola sa leggere</translation>
     </message>
     <message>
         <source>is damaged or incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>è danneggiato o incompleto</translation>
     </message>
     <message>
         <source>is too large: %1 × %2 pixels, more than 100 million</source>
-        <translation type="unfinished"></translation>
+        <translation>è troppo grande: %1 × %2 pixel, più di 100 milioni</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non si può leggere: %1</translation>
     </message>
     <message>
         <source>is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>è una cartella</translation>
     </message>
     <message>
         <source>is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>è vuoto</translation>
     </message>
     <message>
         <source>is a damaged PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>è un PDF danneggiato</translation>
     </message>
     <message>
         <source>is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>è protetto da password</translation>
     </message>
     <message>
         <source>is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>è troppo grande</translation>
     </message>
     <message>
         <source>names other files, addresses or entities, which are never read</source>
-        <translation type="unfinished"></translation>
+        <translation>rimanda ad altri file, indirizzi o entità, che non vengono mai letti</translation>
     </message>
 </context>
 <context>
@@ -198,59 +198,59 @@
     <name>pintoola-import</name>
     <message>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>disegno</translation>
     </message>
     <message>
         <source>The clean-up left an empty page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo la pulizia il disegno è rimasto vuoto.</translation>
     </message>
     <message>
         <source>Cannot create folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella «%1».</translation>
     </message>
     <message>
         <source>usage: pintoola-import [--into FOLDER] [--window] FILE...</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: pintoola-import [--into CARTELLA] [--window] FILE...</translation>
     </message>
     <message>
         <source>--into needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--into richiede una cartella</translation>
     </message>
     <message>
         <source>--into given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--into indicato due volte</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta %1</translation>
     </message>
     <message>
         <source>no picture named</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna immagine indicata</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, page %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pagina %2</translation>
     </message>
     <message>
         <source>%1: %2 × %3 pixels, %4 areas, %5 gaps closed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 × %3 pixel, %4 zone, %5 interruzioni chiuse</translation>
     </message>
     <message>
         <source>is too large for the memory available</source>
-        <translation type="unfinished"></translation>
+        <translation>è troppo grande per la memoria disponibile</translation>
     </message>
     <message>
         <source>Add colouring pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi disegni da colorare</translation>
     </message>
     <message>
         <source>Pictures (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini (%1)</translation>
     </message>
 </context>
 <context>
@@ -511,67 +511,67 @@
     <name>pintoola::importer::ImportWindow</name>
     <message>
         <source>Add colouring pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi disegni da colorare</translation>
     </message>
     <message>
         <source>The picture</source>
-        <translation type="unfinished"></translation>
+        <translation>L’immagine</translation>
     </message>
     <message>
         <source>The colouring page: each area has its own pale colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disegno da colorare: ogni zona ha il suo colore chiaro</translation>
     </message>
     <message>
         <source>Add to pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Salta</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiunto: %1</translation>
     </message>
     <message>
         <source>Could not add %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere %1: %2</translation>
     </message>
     <message>
         <source>Skipped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saltato: %1</translation>
     </message>
     <message>
         <source>Could not read %1: it %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: %2</translation>
     </message>
     <message>
         <source>Could not read %1: it is too large for the memory available</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere %1: è troppo grande per la memoria disponibile</translation>
     </message>
     <message>
         <source>%1 (%2 of %3 pictures)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (immagine %2 di %3)</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3 areas, %4 gaps closed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pixel, %3 zone, %4 interruzioni chiuse</translation>
     </message>
     <message>
         <source>No picture chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna immagine scelta.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatto.</translation>
     </message>
     <message>
         <source>Pages added: %1, skipped: %2, not added: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disegni aggiunti: %1, saltati: %2, non aggiunti: %3.</translation>
     </message>
 </context>
 </TS>

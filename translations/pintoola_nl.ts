@@ -105,43 +105,43 @@
     <name>PictureDecoder</name>
     <message>
         <source>is not a picture Pintoola can read</source>
-        <translation type="unfinished"></translation>
+        <translation>is geen afbeelding die Pintoola kan lezen</translation>
     </message>
     <message>
         <source>is damaged or incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>is beschadigd of onvolledig</translation>
     </message>
     <message>
         <source>is too large: %1 × %2 pixels, more than 100 million</source>
-        <translation type="unfinished"></translation>
+        <translation>is te groot: %1 × %2 pixels, meer dan 100 miljoen</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>is een map</translation>
     </message>
     <message>
         <source>is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>is leeg</translation>
     </message>
     <message>
         <source>is a damaged PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>is een beschadigde PDF</translation>
     </message>
     <message>
         <source>is protected by a password</source>
-        <translation type="unfinished"></translation>
+        <translation>is beveiligd met een wachtwoord</translation>
     </message>
     <message>
         <source>is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>is te groot</translation>
     </message>
     <message>
         <source>names other files, addresses or entities, which are never read</source>
-        <translation type="unfinished"></translation>
+        <translation>verwijst naar andere bestanden, adressen of entiteiten, die nooit worden gelezen</translation>
     </message>
 </context>
 <context>
@@ -198,59 +198,59 @@
     <name>pintoola-import</name>
     <message>
         <source>page</source>
-        <translation type="unfinished"></translation>
+        <translation>kleurplaat</translation>
     </message>
     <message>
         <source>The clean-up left an empty page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na het opschonen is de kleurplaat leeg.</translation>
     </message>
     <message>
         <source>Cannot create folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map ‘%1’ kan niet worden gemaakt.</translation>
     </message>
     <message>
         <source>usage: pintoola-import [--into FOLDER] [--window] FILE...</source>
-        <translation type="unfinished"></translation>
+        <translation>gebruik: pintoola-import [--into MAP] [--window] BESTAND...</translation>
     </message>
     <message>
         <source>--into needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--into heeft een map nodig</translation>
     </message>
     <message>
         <source>--into given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--into twee keer opgegeven</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende optie %1</translation>
     </message>
     <message>
         <source>no picture named</source>
-        <translation type="unfinished"></translation>
+        <translation>geen afbeelding opgegeven</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, page %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pagina %2</translation>
     </message>
     <message>
         <source>%1: %2 × %3 pixels, %4 areas, %5 gaps closed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 × %3 pixels, %4 vlakken, %5 gaten gedicht</translation>
     </message>
     <message>
         <source>is too large for the memory available</source>
-        <translation type="unfinished"></translation>
+        <translation>is te groot voor het beschikbare geheugen</translation>
     </message>
     <message>
         <source>Add colouring pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleurplaten toevoegen</translation>
     </message>
     <message>
         <source>Pictures (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afbeeldingen (%1)</translation>
     </message>
 </context>
 <context>
@@ -511,67 +511,67 @@
     <name>pintoola::importer::ImportWindow</name>
     <message>
         <source>Add colouring pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleurplaten toevoegen</translation>
     </message>
     <message>
         <source>The picture</source>
-        <translation type="unfinished"></translation>
+        <translation>De afbeelding</translation>
     </message>
     <message>
         <source>The colouring page: each area has its own pale colour</source>
-        <translation type="unfinished"></translation>
+        <translation>De kleurplaat: elk vlak heeft zijn eigen lichte kleur</translation>
     </message>
     <message>
         <source>Add to pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Overslaan</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 toegevoegd</translation>
     </message>
     <message>
         <source>Could not add %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden toegevoegd: %2</translation>
     </message>
     <message>
         <source>Skipped %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 overgeslagen</translation>
     </message>
     <message>
         <source>Could not read %1: it %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden gelezen: het %2</translation>
     </message>
     <message>
         <source>Could not read %1: it is too large for the memory available</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden gelezen: het is te groot voor het beschikbare geheugen</translation>
     </message>
     <message>
         <source>%1 (%2 of %3 pictures)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (afbeelding %2 van %3)</translation>
     </message>
     <message>
         <source>%1 × %2 pixels, %3 areas, %4 gaps closed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 pixels, %3 vlakken, %4 gaten gedicht</translation>
     </message>
     <message>
         <source>No picture chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen afbeelding gekozen.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar.</translation>
     </message>
     <message>
         <source>Pages added: %1, skipped: %2, not added: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleurplaten toegevoegd: %1, overgeslagen: %2, niet toegevoegd: %3.</translation>
     </message>
 </context>
 </TS>
