@@ -48,9 +48,17 @@ InkMask PreparePage(const GreyImage& picture, PrepReport& report, PageLimits lim
 
   // Breaks up to twice the line width: the closing disk must be wider than half the break, and by
   // enough that its rounded sides cannot meet through the middle of a bridged line (about 1.25
-  // line widths for a break of two); a pixel more absorbs the rounding of a pixel grid.
+  // line widths for a break of two); a pixel more absorbs the rounding of a pixel grid. A closing
+  // that wide also swallows areas narrower than the disk, which then cannot have a break bridged:
+  // so the disk grows in steps, and each closes the breaks the areas it still sees allow.
   const double line = std::max(2.0, TypicalLineWidth(page));
-  page = CloseGaps(std::move(page), 1.5 * line + 1, report.gapsClosed);
+  const double widest = 2 * line + 1;
+  for (double radius = 2;; radius = std::min(widest, radius * 1.5)) {
+    int seams = 0;
+    page = CloseGaps(std::move(page), radius, seams);
+    report.gapsClosed += seams;
+    if (radius >= widest) break;
+  }
   page = MergeSmallAreas(std::move(page), kMinAreaPixels, kMinAreaWidth);
   report.areas = CountAreas(page);
   report.lineWidth = line;
