@@ -46,11 +46,12 @@ InkMask PreparePage(const GreyImage& picture, PrepReport& report, PageLimits lim
   page = FillPinholes(std::move(page), kPinholePixels);
   page = ThickenThinLines(std::move(page));
 
-  // Breaks up to twice the line width: the closing disk must be wider than half the break, and by
-  // enough that its rounded sides cannot meet through the middle of a bridged line (about 1.25
-  // line widths for a break of two); a pixel more absorbs the rounding of a pixel grid. A closing
-  // that wide also swallows areas narrower than the disk, which then cannot have a break bridged:
-  // so the disk grows in steps, and each closes the breaks the areas it still sees allow.
+  // A closing bridges a break of g when its disk's radius is above about 0.75 g + 1: wider than
+  // half the break, by enough that the disk's rounded sides cannot meet through the middle of the
+  // bridged line. Twice the line width plus one covers breaks somewhat over twice the line width,
+  // which is what blur and recompression make of a break of two by eating into its ends. A disk
+  // that wide swallows areas narrower than itself, and a swallowed area cannot have its break
+  // bridged: so the disk grows in steps, each bridging the breaks the areas it still sees allow.
   const double line = std::max(2.0, TypicalLineWidth(page));
   const double widest = 2 * line + 1;
   for (double radius = 2;; radius = std::min(widest, radius * 1.5)) {
