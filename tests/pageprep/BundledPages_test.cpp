@@ -170,6 +170,7 @@ struct Degraded {
   QSize limit;  // the size the page arrives at
   int blur;
   int everyNth;  // pages taken: the scan-sized ones are slow to make under the sanitizers
+  std::vector<int> breaks;  // widths at the bundled size, used in turn
 };
 
 class DegradedPages : public ::testing::TestWithParam<Degraded> {};
@@ -183,7 +184,7 @@ TEST_P(DegradedPages, KeepTheirAreasApart) {
     SCOPED_TRACE(page.fileName.toStdString());
     QImage drawn = art::RenderPage(page);
     const std::vector<QPoint> seeds = Roomy(drawn, art::PageSeeds(page));
-    breaks += CutBreaks(drawn, seeds, {1, 2, 3});
+    breaks += CutBreaks(drawn, seeds, d.breaks);
     leaksBefore += static_cast<int>(art::CheckSeeds(art::LabelRegions(drawn, 255), seeds).size());
 
     QImage arrived = drawn.scaled(art::PageSize(page, d.limit), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
@@ -217,10 +218,13 @@ TEST_P(DegradedPages, KeepTheirAreasApart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, DegradedPages,
-                         ::testing::Values(Degraded{"Small", QSize(400, 380), 1, 1},
-                                           Degraded{"Large", QSize(1600, 1500), 2, 2},
+                         // Breaks up to twice the line width. Shrunk to 400 pixels, a line is half as
+                         // thick and a break too, and its ends blur away by as much again: up to one
+                         // line width there is already twice the line width where it arrives.
+                         ::testing::Values(Degraded{"Small", QSize(400, 380), 1, 1, {1, 2, 3, 4, 5}},
+                                           Degraded{"Large", QSize(1600, 1500), 2, 2, {2, 4, 6, 8, 10}},
                                            // A page's drawing at 300 dots to the inch.
-                                           Degraded{"Scan", QSize(3000, 2800), 3, 4}),
+                                           Degraded{"Scan", QSize(3000, 2800), 3, 4, {2, 4, 6, 8, 10}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
