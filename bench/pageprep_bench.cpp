@@ -3,6 +3,7 @@
 // process's peak resident memory.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <string>

@@ -71,7 +71,7 @@ int CutBreaks(QImage& image, const std::vector<QPoint>& seeds, const std::vector
       if (to < 0 || to == from || !guarded.count(to)) continue;
       // Both areas at least kRoom across the line here (see kRoom).
       int room = 0;
-      for (QPoint q = p; room < kRoom && map.label.size() && q.x() >= 0 && q.y() >= 0 && q.x() < map.width &&
+      for (QPoint q = p; room < kRoom && q.x() >= 0 && q.y() >= 0 && q.x() < map.width &&
                          q.y() < map.height && map.At(q) == to;
            q += step)
         ++room;
@@ -80,7 +80,7 @@ int CutBreaks(QImage& image, const std::vector<QPoint>& seeds, const std::vector
                                     q.y() < map.height && map.At(q) == from;
            q -= step)
         ++back;
-      if (std::min(room, back) < kRoom && !(room >= kRoom && back >= kRoom)) continue;
+      if (std::min(room, back) < kRoom) continue;
       // Across the line by its length (and a pixel of paper each side and slack for a slant),
       // along it by the break's width.
       const QPoint last = p - step;
