@@ -76,9 +76,9 @@ InkMask ThickenThinLines(InkMask mask);
 
 // Bridges breaks in lines. A closing with a disk of `radius` tells which paper areas the drawing
 // means; each area then grows back through the original paper in order of distance, and where two
-// areas meet the two pixels of the seam become ink. Breaks up to about 1.6 x `radius` are bridged
-// in lines down to half that thick; narrow corridors and corners stay paper, and nothing is joined
-// that the closing did not already separate. `seams` counts the bridges made.
+// areas meet the two pixels of the seam become ink. A break of g is bridged when `radius` is above
+// about 0.75 g + 1, between areas the disk still fits in; narrow corridors and corners stay paper,
+// and nothing is joined that the closing did not already separate. `seams` counts the bridges.
 InkMask CloseGaps(InkMask mask, double radius, int& seams);
 
 // Paper areas (4-connected) smaller than `minPixels`, or with no `minWidth` x `minWidth` square of
