@@ -53,6 +53,13 @@ InkMask PreparePage(const GreyImage& picture, PrepReport& report, PageLimits lim
   // that wide swallows areas narrower than itself, and a swallowed area cannot have its break
   // bridged: so the disk grows in steps, each bridging the breaks the areas it still sees allow.
   const double line = std::max(2.0, TypicalLineWidth(page));
+  // Breaks at stroke ends first: they also close areas no wider than their break, which to the
+  // closings below are only bays of their neighbours.
+  {
+    int links = 0;
+    page = LinkLineEnds(std::move(page), {.lineWidth = line, .maxGap = 2 * line + 2, .minStroke = 3 * line}, links);
+    report.gapsClosed += links;
+  }
   const double widest = 2 * line + 1;
   for (double radius = 2;; radius = std::min(widest, radius * 1.5)) {
     int seams = 0;
