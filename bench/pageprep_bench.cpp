@@ -111,6 +111,18 @@ void BM_PageCloseGaps(benchmark::State& state) {
 }
 BENCHMARK(BM_PageCloseGaps)->Arg(3)->Arg(9)->Unit(benchmark::kMillisecond);
 
+// Line-end linking at the page size: thinning, the ends' walks, the segments.
+void BM_PageLinkLineEnds(benchmark::State& state) {
+  const InkMask ink = Binarise(A4());
+  const InkMask page = ReduceArea(ink, FitSize(ink.width, ink.height, {}), 0.4);
+  const double line = std::max(2.0, TypicalLineWidth(page));
+  int links = 0;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(LinkLineEnds(page, {.lineWidth = line, .maxGap = 2.5 * line + 2, .minStroke = 3 * line}, links));
+  state.counters["links"] = links;
+}
+BENCHMARK(BM_PageLinkLineEnds)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

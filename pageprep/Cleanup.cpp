@@ -259,6 +259,7 @@ InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links) {
   };
   struct End {
     double x, y, dx, dy;  // where, and the way the stroke runs out
+    bool stub = false;
     bool used = false;
   };
   std::vector<End> ends;
@@ -270,14 +271,20 @@ InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links) {
       int neighbours = 0;
       for (int k = 0; k < 8; ++k) neighbours += skeleton[start + around[k]];
       if (neighbours > 2) continue;
-      // Along the stroke, away from the end: plain line all the way, no branch, never too wide.
+      // Along the stroke, away from the end: plain line all the way, no branch, never too wide. A
+      // stub that meets another line within that is still an end to a facing end.
       visited.assign(1, start);
       int at = start, steps = 0;
-      bool stroke = true;
+      bool stroke = true, stub = false;
       for (; steps < params.minStroke && stroke; ++steps) {
         const int ax = at % fw - 1, ay = at / fw - 1;
-        if (toPaper[static_cast<size_t>(ay) * w + ax] > halfWidth * halfWidth || (at != start && rises(at) > 2)) {
+        if (toPaper[static_cast<size_t>(ay) * w + ax] > halfWidth * halfWidth) {
           stroke = false;
+          break;
+        }
+        if (at != start && rises(at) > 2) {
+          stroke = false;
+          stub = steps >= params.lineWidth;  // longer than the spurs a thick line's corner grows
           break;
         }
         int next = -1;
@@ -290,12 +297,12 @@ InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links) {
           if (d > far) far = d, next = j;
         }
         if (next < 0) stroke = false;  // a dash ends before it counts as a stroke
-        at = next;
+        else at = next;
       }
-      if (!stroke) continue;
+      if (!stroke && !stub) continue;
       const double dx = x - at % fw, dy = y - at / fw, length = std::hypot(dx, dy);
       if (length < 1) continue;
-      ends.push_back({static_cast<double>(x - 1), static_cast<double>(y - 1), dx / length, dy / length});
+      ends.push_back({static_cast<double>(x - 1), static_cast<double>(y - 1), dx / length, dy / length, stub});
     }
 
   auto ink = [&](double x, double y) {
@@ -343,6 +350,7 @@ InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links) {
   // Facing ends first, nearest pairs first.
   const double endReach = params.maxGap + 2 * halfWidth + 1;
   const double endCos = std::cos(params.endCone * std::numbers::pi / 180);
+  const double stubCos = std::cos(params.stubCone * std::numbers::pi / 180);
   std::sort(ends.begin(), ends.end(), [](const End& a, const End& b) { return a.x < b.x; });
   struct Pair {
     double length;
@@ -353,8 +361,8 @@ InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links) {
     for (size_t b = a + 1; b < ends.size() && ends[b].x - ends[a].x <= endReach; ++b) {
       const double vx = ends[b].x - ends[a].x, vy = ends[b].y - ends[a].y, length = std::hypot(vx, vy);
       if (length > endReach || length < 1) continue;
-      if ((ends[a].dx * vx + ends[a].dy * vy) / length < endCos) continue;
-      if (-(ends[b].dx * vx + ends[b].dy * vy) / length < endCos) continue;
+      if ((ends[a].dx * vx + ends[a].dy * vy) / length < (ends[a].stub ? stubCos : endCos)) continue;
+      if (-(ends[b].dx * vx + ends[b].dy * vy) / length < (ends[b].stub ? stubCos : endCos)) continue;
       pairs.push_back({length, a, b});
     }
   std::sort(pairs.begin(), pairs.end(), [](const Pair& p, const Pair& q) { return p.length < q.length; });
@@ -370,7 +378,7 @@ InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links) {
   // Then the nearest ink ahead of each end left, straight ahead preferred.
   const double reach = params.maxGap + halfWidth + 2;
   for (End& e : ends) {
-    if (e.used) continue;
+    if (e.used || e.stub) continue;
     double bestGap = params.maxGap + 1, bestT = 0, bestX = 0, bestY = 0;
     for (double angle = -params.rayCone; angle <= params.rayCone + 1e-9; angle += 5) {
       const double c = std::cos(angle * std::numbers::pi / 180), s = std::sin(angle * std::numbers::pi / 180);

@@ -54,10 +54,11 @@ InkMask PreparePage(const GreyImage& picture, PrepReport& report, PageLimits lim
   // bridged: so the disk grows in steps, each bridging the breaks the areas it still sees allow.
   const double line = std::max(2.0, TypicalLineWidth(page));
   // Breaks at stroke ends first: they also close areas no wider than their break, which to the
-  // closings below are only bays of their neighbours.
+  // closings below are only bays of their neighbours. Blur and recompression eat into a break's
+  // ends, so the reach is somewhat over twice the line width, as the closings' is.
   {
     int links = 0;
-    page = LinkLineEnds(std::move(page), {.lineWidth = line, .maxGap = 2 * line + 2, .minStroke = 3 * line}, links);
+    page = LinkLineEnds(std::move(page), {.lineWidth = line, .maxGap = 2.5 * line + 2, .minStroke = 3 * line}, links);
     report.gapsClosed += links;
   }
   const double widest = 2 * line + 1;

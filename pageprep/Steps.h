@@ -77,17 +77,20 @@ InkMask ThickenThinLines(InkMask mask);
 // Bridges breaks at the ends of strokes, where an area too narrow for a closing to see would leak.
 // A stroke's end is an end of the ink's skeleton reached through at least `minStroke` pixels of
 // plain stroke (no branching, never wider than twice `lineWidth`): dots, short dashes and the spurs
-// a skeleton grows at corners have none. From an end, a segment of ink at least two pixels thick
-// is drawn to the nearest facing end of another stroke within `endCone` degrees of both strokes'
-// directions, or else to the nearest ink within `rayCone` degrees of the stroke's direction, when
-// the segment crosses one stretch of paper no longer than `maxGap`. Shapes side by side are not
-// joined: a line's side is not an end, and nothing is reached outside the cone. `links` counts them.
+// a skeleton grows at corners have none. A stub, at least `lineWidth` long, that branches off
+// another line sooner is an end only to a facing end, within `stubCone` degrees of its direction.
+// From an end, a segment of ink at least two pixels thick is drawn to the nearest facing end
+// within `endCone` degrees of both ends' directions, or else to the nearest ink within `rayCone`
+// degrees of the stroke's direction, when the segment crosses one stretch of paper no longer than
+// `maxGap`. Shapes side by side are not joined: a line's side is not an end, and nothing is
+// reached outside the cones. `links` counts the segments.
 struct LinkParams {
   double lineWidth = 2;  // the page's typical line width
   double maxGap = 5;     // longest paper stretch bridged
   double minStroke = 6;  // skeleton pixels a stroke runs before its end counts
-  double endCone = 60;   // degrees either side of a stroke's direction another end may lie
+  double endCone = 75;   // degrees either side of a stroke's direction another end may lie
   double rayCone = 15;   // degrees either side of it the nearest ink is looked for
+  double stubCone = 30;  // degrees either side of a stub's direction a facing end may lie
 };
 InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links);
 
