@@ -337,8 +337,9 @@ InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links) {
   auto draw = [&](double x0, double y0, double x1, double y1) {
     const double length = std::hypot(x1 - x0, y1 - y0);
     for (double t = 0; t <= length + 1e-9; t += kStep) {
-      const double x = x0 + (length > 0 ? t * (x1 - x0) / length : 0), y = y0 + (length > 0 ? t * (y1 - y0) / length : 0);
-      const int cx = static_cast<int>(std::lround(x)), cy = static_cast<int>(std::lround(y));
+      const double along = length > 0 ? t / length : 0;
+      const int cx = static_cast<int>(std::lround(x0 + along * (x1 - x0)));
+      const int cy = static_cast<int>(std::lround(y0 + along * (y1 - y0)));
       for (int dy = -r; dy <= r; ++dy)
         for (int dx = -r; dx <= r; ++dx)
           if (dx * dx + dy * dy <= radius * radius + 1 && cx + dx >= 0 && cy + dy >= 0 && cx + dx < w && cy + dy < h)
