@@ -274,7 +274,7 @@ InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links) {
       // Along the stroke, away from the end: plain line all the way, no branch, never too wide. A
       // stub that meets another line within that is still an end to a facing end.
       visited.assign(1, start);
-      int at = start, steps = 0;
+      int at = start, steps = 0, aim = start;  // aim: where the stroke's direction is taken from
       bool stroke = true, stub = false;
       for (; steps < params.minStroke && stroke; ++steps) {
         const int ax = at % fw - 1, ay = at / fw - 1;
@@ -298,9 +298,10 @@ InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links) {
         }
         if (next < 0) stroke = false;  // a dash ends before it counts as a stroke
         else at = next;
+        if (steps < 1.5 * params.lineWidth) aim = at;  // near the end, before the stroke can turn
       }
       if (!stroke && !stub) continue;
-      const double dx = x - at % fw, dy = y - at / fw, length = std::hypot(dx, dy);
+      const double dx = x - aim % fw, dy = y - aim / fw, length = std::hypot(dx, dy);
       if (length < 1) continue;
       ends.push_back({static_cast<double>(x - 1), static_cast<double>(y - 1), dx / length, dy / length, stub});
     }
@@ -362,8 +363,9 @@ InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links) {
     for (size_t b = a + 1; b < ends.size() && ends[b].x - ends[a].x <= endReach; ++b) {
       const double vx = ends[b].x - ends[a].x, vy = ends[b].y - ends[a].y, length = std::hypot(vx, vy);
       if (length > endReach || length < 1) continue;
-      if ((ends[a].dx * vx + ends[a].dy * vy) / length < (ends[a].stub ? stubCos : endCos)) continue;
-      if (-(ends[b].dx * vx + ends[b].dy * vy) / length < (ends[b].stub ? stubCos : endCos)) continue;
+      const double ca = (ends[a].dx * vx + ends[a].dy * vy) / length, cb = -(ends[b].dx * vx + ends[b].dy * vy) / length;
+      if (ca < (ends[a].stub ? stubCos : endCos) || cb < (ends[b].stub ? stubCos : endCos)) continue;
+      if (std::acos(std::min(1.0, ca)) + std::acos(std::min(1.0, cb)) > params.endTurn * std::numbers::pi / 180) continue;
       pairs.push_back({length, a, b});
     }
   std::sort(pairs.begin(), pairs.end(), [](const Pair& p, const Pair& q) { return p.length < q.length; });

@@ -80,7 +80,8 @@ InkMask ThickenThinLines(InkMask mask);
 // a skeleton grows at corners have none. A stub, at least `lineWidth` long, that branches off
 // another line sooner is an end only to a facing end, within `stubCone` degrees of its direction.
 // From an end, a segment of ink at least two pixels thick is drawn to the nearest facing end
-// within `endCone` degrees of both ends' directions, or else to the nearest ink within `rayCone`
+// within `endCone` degrees of both ends' directions (a bend of at most `endTurn` between them:
+// a corner or a curve, not two strokes' tips beside each other), or else to the nearest ink within `rayCone`
 // degrees of the stroke's direction, when the segment crosses one stretch of paper no longer than
 // `maxGap`. Shapes side by side are not joined: a line's side is not an end, and nothing is
 // reached outside the cones. `links` counts the segments.
@@ -89,6 +90,7 @@ struct LinkParams {
   double maxGap = 5;     // longest paper stretch bridged
   double minStroke = 6;  // skeleton pixels a stroke runs before its end counts
   double endCone = 75;   // degrees either side of a stroke's direction another end may lie
+  double endTurn = 100;  // degrees the two ends' angles to the segment may add up to
   double rayCone = 15;   // degrees either side of it the nearest ink is looked for
   double stubCone = 30;  // degrees either side of a stub's direction a facing end may lie
 };
