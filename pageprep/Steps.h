@@ -80,11 +80,11 @@ InkMask ThickenThinLines(InkMask mask);
 // a skeleton grows at corners have none. A stub, at least `lineWidth` long, that branches off
 // another line sooner is an end only to a facing end, within `stubCone` degrees of its direction.
 // From an end, a segment of ink at least two pixels thick is drawn to the nearest facing end
-// within `endCone` degrees of both ends' directions (a bend of at most `endTurn` between them:
-// a corner or a curve, not two strokes' tips beside each other), or else to the nearest ink within `rayCone`
-// degrees of the stroke's direction, when the segment crosses one stretch of paper no longer than
-// `maxGap`. Shapes side by side are not joined: a line's side is not an end, and nothing is
-// reached outside the cones. `links` counts the segments.
+// within `endCone` degrees of both ends' directions and `endTurn` of them together (a corner or a
+// curve, not two tips beside each other), or else to the nearest ink within `rayCone` degrees of
+// the stroke's direction, when the segment crosses one stretch of paper no longer than `maxGap`.
+// Shapes side by side are not joined: a line's side is not an end, and nothing is reached outside
+// the cones. `links` counts the segments.
 struct LinkParams {
   double lineWidth = 2;  // the page's typical line width
   double maxGap = 5;     // longest paper stretch bridged
