@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstddef>
+#include <numbers>
 
 #include "pageprep/Steps.h"
 
@@ -85,6 +86,44 @@ std::vector<int> SquaredDistance(const std::vector<std::uint8_t>& feature, int w
   for (int x = 0; x < w; ++x) Distance1d(d.data() + x, h, w, d.data() + x, v, z, copy);
   for (int y = 0; y < h; ++y) Distance1d(d.data() + static_cast<size_t>(y) * w, w, 1, d.data() + static_cast<size_t>(y) * w, v, z, copy);
   return d;
+}
+
+// The ink thinned to lines one pixel thin that keep its connections (Zhang and Suen's two
+// alternating passes), on a frame of one paper pixel so neighbours need no bounds checks: the
+// result is (w + 2) x (h + 2).
+std::vector<std::uint8_t> Skeleton(const InkMask& mask) {
+  const int w = mask.width + 2, h = mask.height + 2;
+  std::vector<std::uint8_t> s(static_cast<size_t>(w) * h, 0);
+  std::vector<int> live;
+  for (int y = 0; y < mask.height; ++y)
+    for (int x = 0; x < mask.width; ++x)
+      if (mask.ink[static_cast<size_t>(y) * mask.width + x]) {
+        const int i = (y + 1) * w + x + 1;
+        s[i] = 1;
+        live.push_back(i);
+      }
+  const int around[8] = {-w, -w + 1, 1, w + 1, w, w - 1, -1, -w - 1};  // N, NE, E, SE, S, SW, W, NW
+  std::vector<int> gone;
+  for (bool changed = true; changed;) {
+    changed = false;
+    for (int pass = 0; pass < 2; ++pass) {
+      gone.clear();
+      for (int i : live) {
+        if (!s[i]) continue;
+        int p[8], count = 0, rises = 0;
+        for (int k = 0; k < 8; ++k) count += p[k] = s[i + around[k]];
+        for (int k = 0; k < 8; ++k) rises += !p[k] && p[(k + 1) % 8];
+        if (count < 2 || count > 6 || rises != 1) continue;
+        const bool keep = pass == 0 ? (p[0] && p[2] && p[4]) || (p[2] && p[4] && p[6])
+                                    : (p[0] && p[2] && p[6]) || (p[0] && p[4] && p[6]);
+        if (!keep) gone.push_back(i);
+      }
+      for (int i : gone) s[i] = 0;
+      changed = changed || !gone.empty();
+    }
+    live.erase(std::remove_if(live.begin(), live.end(), [&](int i) { return !s[i]; }), live.end());
+  }
+  return s;
 }
 
 }  // namespace
@@ -198,6 +237,163 @@ InkMask CloseGaps(InkMask mask, double radius, int& seams) {
   }
   for (size_t i = 0; i < n; ++i) mask.ink[i] |= seam[i];
   ForEachComponent(InkMask{w, h, std::move(seam)}, 1, true, [&](const std::vector<int>&) { ++seams; });
+  return mask;
+}
+
+InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links) {
+  links = 0;
+  const int w = mask.width, h = mask.height;
+  if (mask.ink.empty() || params.maxGap <= 0) return mask;
+  const int fw = w + 2;  // the skeleton's frame
+  const std::vector<std::uint8_t> skeleton = Skeleton(mask);
+  std::vector<std::uint8_t> paper(mask.ink.size());
+  for (size_t i = 0; i < paper.size(); ++i) paper[i] = !mask.ink[i];
+  const std::vector<int> toPaper = SquaredDistance(paper, w, h);
+  const double halfWidth = params.lineWidth + 1;  // a stroke at most twice the line width across
+
+  const int around[8] = {-fw, -fw + 1, 1, fw + 1, fw, fw - 1, -1, -fw - 1};
+  auto rises = [&](int i) {
+    int r = 0;
+    for (int k = 0; k < 8; ++k) r += !skeleton[i + around[k]] && skeleton[i + around[(k + 1) % 8]];
+    return r;
+  };
+  struct End {
+    double x, y, dx, dy;  // where, and the way the stroke runs out
+    bool stub = false;
+    bool used = false;
+  };
+  std::vector<End> ends;
+  std::vector<int> visited;
+  for (int y = 1; y <= h; ++y)
+    for (int x = 1; x <= w; ++x) {
+      const int start = y * fw + x;
+      if (!skeleton[start] || rises(start) != 1) continue;
+      int neighbours = 0;
+      for (int k = 0; k < 8; ++k) neighbours += skeleton[start + around[k]];
+      if (neighbours > 2) continue;
+      // Along the stroke, away from the end: plain line all the way, no branch, never too wide. A
+      // stub that meets another line within that is still an end to a facing end.
+      visited.assign(1, start);
+      int at = start, steps = 0, aim = start;  // aim: where the stroke's direction is taken from
+      bool stroke = true, stub = false;
+      for (; steps < params.minStroke && stroke; ++steps) {
+        const int ax = at % fw - 1, ay = at / fw - 1;
+        if (toPaper[static_cast<size_t>(ay) * w + ax] > halfWidth * halfWidth) {
+          stroke = false;
+          break;
+        }
+        if (at != start && rises(at) > 2) {
+          stroke = false;
+          stub = steps >= params.lineWidth;  // longer than the spurs a thick line's corner grows
+          break;
+        }
+        int next = -1;
+        double far = -1;
+        for (int k = 0; k < 8; ++k) {
+          const int j = at + around[k];
+          if (!skeleton[j] || std::find(visited.begin(), visited.end(), j) != visited.end()) continue;
+          visited.push_back(j);
+          const double d = std::hypot(j % fw - x, j / fw - y);
+          if (d > far) far = d, next = j;
+        }
+        if (next < 0) stroke = false;  // a dash ends before it counts as a stroke
+        else at = next;
+        if (steps < 1.5 * params.lineWidth) aim = at;  // near the end, before the stroke can turn
+      }
+      if (!stroke && !stub) continue;
+      const double dx = x - aim % fw, dy = y - aim / fw, length = std::hypot(dx, dy);
+      if (length < 1) continue;
+      ends.push_back({static_cast<double>(x - 1), static_cast<double>(y - 1), dx / length, dy / length, stub});
+    }
+
+  auto ink = [&](double x, double y) {
+    const int ix = static_cast<int>(std::lround(x)), iy = static_cast<int>(std::lround(y));
+    return ix >= 0 && iy >= 0 && ix < w && iy < h && mask.ink[static_cast<size_t>(iy) * w + ix];
+  };
+  auto inside = [&](double x, double y) { return x > -0.5 && y > -0.5 && x < w - 0.5 && y < h - 0.5; };
+  // The paper a segment crosses when it leaves its start's ink once and meets ink once again after
+  // no more than maxGap; -1 otherwise. With `stopAtInk`, the segment ends where it meets the ink.
+  constexpr double kStep = 0.5;
+  auto crossing = [&](double x0, double y0, double dx, double dy, double length, bool stopAtInk, double& reached) {
+    double left = -1;
+    for (double t = 0; t <= length + 1e-9; t += kStep) {
+      const double x = x0 + t * dx, y = y0 + t * dy;
+      if (!inside(x, y)) return -1.0;
+      const bool on = ink(x, y);
+      if (left < 0) {
+        if (!on) left = t;
+        else if (t > halfWidth + 1) return -1.0;  // not at the stroke's tip in this direction
+      } else if (on) {
+        if (!stopAtInk && length - t > halfWidth + 1) return -1.0;  // ink of a third shape between
+        reached = t;
+        return t - left;
+      } else if (t - left > params.maxGap + kStep) {
+        return -1.0;
+      }
+    }
+    return -1.0;
+  };
+  const double radius = std::max(1.0, params.lineWidth / 2);
+  const int r = static_cast<int>(std::ceil(radius));
+  auto draw = [&](double x0, double y0, double x1, double y1) {
+    const double length = std::hypot(x1 - x0, y1 - y0);
+    for (double t = 0; t <= length + 1e-9; t += kStep) {
+      const double along = length > 0 ? t / length : 0;
+      const int cx = static_cast<int>(std::lround(x0 + along * (x1 - x0)));
+      const int cy = static_cast<int>(std::lround(y0 + along * (y1 - y0)));
+      for (int dy = -r; dy <= r; ++dy)
+        for (int dx = -r; dx <= r; ++dx)
+          if (dx * dx + dy * dy <= radius * radius + 1 && cx + dx >= 0 && cy + dy >= 0 && cx + dx < w && cy + dy < h)
+            mask.ink[static_cast<size_t>(cy + dy) * w + cx + dx] = 1;
+    }
+    ++links;
+  };
+
+  // Facing ends first, nearest pairs first.
+  const double endReach = params.maxGap + 2 * halfWidth + 1;
+  const double endCos = std::cos(params.endCone * std::numbers::pi / 180);
+  const double stubCos = std::cos(params.stubCone * std::numbers::pi / 180);
+  std::sort(ends.begin(), ends.end(), [](const End& a, const End& b) { return a.x < b.x; });
+  struct Pair {
+    double length;
+    size_t a, b;
+  };
+  std::vector<Pair> pairs;
+  for (size_t a = 0; a < ends.size(); ++a)
+    for (size_t b = a + 1; b < ends.size() && ends[b].x - ends[a].x <= endReach; ++b) {
+      const double vx = ends[b].x - ends[a].x, vy = ends[b].y - ends[a].y, length = std::hypot(vx, vy);
+      if (length > endReach || length < 1) continue;
+      const double ca = (ends[a].dx * vx + ends[a].dy * vy) / length, cb = -(ends[b].dx * vx + ends[b].dy * vy) / length;
+      if (ca < (ends[a].stub ? stubCos : endCos) || cb < (ends[b].stub ? stubCos : endCos)) continue;
+      if (std::acos(std::min(1.0, ca)) + std::acos(std::min(1.0, cb)) > params.endTurn * std::numbers::pi / 180) continue;
+      pairs.push_back({length, a, b});
+    }
+  std::sort(pairs.begin(), pairs.end(), [](const Pair& p, const Pair& q) { return p.length < q.length; });
+  for (const Pair& p : pairs) {
+    End &a = ends[p.a], &b = ends[p.b];
+    if (a.used || b.used) continue;
+    double reached = 0;
+    if (crossing(a.x, a.y, (b.x - a.x) / p.length, (b.y - a.y) / p.length, p.length, false, reached) < 0) continue;
+    draw(a.x, a.y, b.x, b.y);
+    a.used = b.used = true;
+  }
+
+  // Then the nearest ink ahead of each end left, straight ahead preferred.
+  const double reach = params.maxGap + halfWidth + 2;
+  for (End& e : ends) {
+    if (e.used || e.stub) continue;
+    double bestGap = params.maxGap + 1, bestT = 0, bestX = 0, bestY = 0;
+    for (double angle = -params.rayCone; angle <= params.rayCone + 1e-9; angle += 5) {
+      const double c = std::cos(angle * std::numbers::pi / 180), s = std::sin(angle * std::numbers::pi / 180);
+      const double dx = e.dx * c - e.dy * s, dy = e.dx * s + e.dy * c;
+      double reached = 0;
+      const double gap = crossing(e.x, e.y, dx, dy, reach, true, reached);
+      if (gap < 0 || gap * (1 + std::abs(angle) / 360) >= bestGap) continue;
+      bestGap = gap * (1 + std::abs(angle) / 360);
+      bestT = reached, bestX = dx, bestY = dy;
+    }
+    if (bestT > 0) draw(e.x, e.y, e.x + bestT * bestX, e.y + bestT * bestY);
+  }
   return mask;
 }
 

@@ -46,11 +46,28 @@ InkMask PreparePage(const GreyImage& picture, PrepReport& report, PageLimits lim
   page = FillPinholes(std::move(page), kPinholePixels);
   page = ThickenThinLines(std::move(page));
 
-  // Breaks up to twice the line width: the closing disk must be wider than half the break, and by
-  // enough that its rounded sides cannot meet through the middle of a bridged line (about 1.25
-  // line widths for a break of two); a pixel more absorbs the rounding of a pixel grid.
+  // A closing bridges a break of g when its disk's radius is above about 0.75 g + 1: wider than
+  // half the break, by enough that the disk's rounded sides cannot meet through the middle of the
+  // bridged line. Twice the line width plus one covers breaks somewhat over twice the line width,
+  // which is what blur and recompression make of a break of two by eating into its ends. A disk
+  // that wide swallows areas narrower than itself, and a swallowed area cannot have its break
+  // bridged: so the disk grows in steps, each bridging the breaks the areas it still sees allow.
   const double line = std::max(2.0, TypicalLineWidth(page));
-  page = CloseGaps(std::move(page), 1.5 * line + 1, report.gapsClosed);
+  // Breaks at stroke ends first: they also close areas no wider than their break, which to the
+  // closings below are only bays of their neighbours. Blur and recompression eat into a break's
+  // ends, so the reach is somewhat over twice the line width, as the closings' is.
+  {
+    int links = 0;
+    page = LinkLineEnds(std::move(page), {.lineWidth = line, .maxGap = 2.5 * line + 2, .minStroke = 3 * line}, links);
+    report.gapsClosed += links;
+  }
+  const double widest = 2 * line + 1;
+  for (double radius = 2;; radius = std::min(widest, radius * 1.5)) {
+    int seams = 0;
+    page = CloseGaps(std::move(page), radius, seams);
+    report.gapsClosed += seams;
+    if (radius >= widest) break;
+  }
   page = MergeSmallAreas(std::move(page), kMinAreaPixels, kMinAreaWidth);
   report.areas = CountAreas(page);
   report.lineWidth = line;

@@ -74,11 +74,33 @@ InkMask FillPinholes(InkMask mask, int maxPixels);
 // beside it: every line ends up at least two pixels thick; thicker lines are left as they are.
 InkMask ThickenThinLines(InkMask mask);
 
+// Bridges breaks at the ends of strokes, where an area too narrow for a closing to see would leak.
+// A stroke's end is an end of the ink's skeleton reached through at least `minStroke` pixels of
+// plain stroke (no branching, never wider than twice `lineWidth`): dots, short dashes and the spurs
+// a skeleton grows at corners have none. A stub, at least `lineWidth` long, that branches off
+// another line sooner is an end only to a facing end, within `stubCone` degrees of its direction.
+// From an end, a segment of ink at least two pixels thick is drawn to the nearest facing end
+// within `endCone` degrees of both ends' directions and `endTurn` of them together (a corner or a
+// curve, not two tips beside each other), or else to the nearest ink within `rayCone` degrees of
+// the stroke's direction, when the segment crosses one stretch of paper no longer than `maxGap`.
+// Shapes side by side are not joined: a line's side is not an end, and nothing is reached outside
+// the cones. `links` counts the segments.
+struct LinkParams {
+  double lineWidth = 2;  // the page's typical line width
+  double maxGap = 5;     // longest paper stretch bridged
+  double minStroke = 6;  // skeleton pixels a stroke runs before its end counts
+  double endCone = 75;   // degrees either side of a stroke's direction another end may lie
+  double endTurn = 100;  // degrees the two ends' angles to the segment may add up to
+  double rayCone = 15;   // degrees either side of it the nearest ink is looked for
+  double stubCone = 30;  // degrees either side of a stub's direction a facing end may lie
+};
+InkMask LinkLineEnds(InkMask mask, const LinkParams& params, int& links);
+
 // Bridges breaks in lines. A closing with a disk of `radius` tells which paper areas the drawing
 // means; each area then grows back through the original paper in order of distance, and where two
-// areas meet the two pixels of the seam become ink. Breaks up to about 1.6 x `radius` are bridged
-// in lines down to half that thick; narrow corridors and corners stay paper, and nothing is joined
-// that the closing did not already separate. `seams` counts the bridges made.
+// areas meet the two pixels of the seam become ink. A break of g is bridged when `radius` is above
+// about 0.75 g + 1, between areas the disk still fits in; narrow corridors and corners stay paper,
+// and nothing is joined that the closing did not already separate. `seams` counts the bridges.
 InkMask CloseGaps(InkMask mask, double radius, int& seams);
 
 // Paper areas (4-connected) smaller than `minPixels`, or with no `minWidth` x `minWidth` square of

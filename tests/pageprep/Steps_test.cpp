@@ -251,6 +251,114 @@ InkMask Rooms(int line, int gap) {
   return m;
 }
 
+LinkParams Linking(int line) { return {.lineWidth = static_cast<double>(line), .maxGap = 2.0 * line + 2, .minStroke = 3.0 * line}; }
+
+// Breaks a closing cannot see: between rooms, at a corner, and into a strip no wider than the break.
+struct Break {
+  const char* name;
+  InkMask (*make)(int line, int gap);
+};
+
+class LinkEnds : public ::testing::TestWithParam<Break> {};
+
+TEST_P(LinkEnds, BridgesBreaksUpToTwiceTheLineWidth) {
+  for (int line : {2, 3, 4, 6}) {
+    for (int gap = 1; gap <= 2 * line; ++gap) {
+      const InkMask m = GetParam().make(line, gap);
+      const int whole = CountAreas(GetParam().make(line, 0));
+      ASSERT_EQ(CountAreas(m), whole - 1) << "line " << line << " gap " << gap;
+      int links = 0;
+      const InkMask linked = LinkLineEnds(m, Linking(line), links);
+      EXPECT_EQ(CountAreas(linked), whole) << "line " << line << " gap " << gap;
+      EXPECT_GE(links, 1);
+      // Only the break's neighbourhood changed, and only from paper to ink.
+      for (int y = 0; y < m.height; ++y)
+        for (int x = 0; x < m.width; ++x)
+          if (At(linked, x, y) != At(m, x, y)) {
+            ASSERT_EQ(At(m, x, y), 0);
+            EXPECT_TRUE(std::abs(x - 60) <= 2 * line + gap + 3 && std::abs(y - 45) <= 2 * line + gap + 3) << x << "," << y;
+          }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Breaks, LinkEnds,
+    ::testing::Values(Break{"Straight", [](int line, int gap) { return Rooms(line, gap); }},
+                      // A wall that turns down, its corner cut away by half the break along each arm.
+                      Break{"Corner",
+                            [](int line, int gap) {
+                              InkMask m = Blank(120, 90);
+                              Frame(m, 10, 10, 110, 80, line);
+                              Fill(m, 10, 38, 60 + line, 38 + line);
+                              Fill(m, 60, 38, 60 + line, 80);
+                              const int cut = (gap + 1) / 2;
+                              Fill(m, 60 - cut, 38, 60 + line, 38 + line + cut, 0);
+                              return m;
+                            }},
+                      // A strip four pixels wide along a wall, its side broken: to a closing it is a
+                      // bay of the room beside it.
+                      Break{"IntoAStrip",
+                            [](int line, int gap) {
+                              InkMask m = Blank(120, 90);
+                              Frame(m, 10, 45 - 4 - line, 110, 80, line);
+                              Fill(m, 10, 45, 110, 45 + line);
+                              Fill(m, 60 - gap / 2, 45, 60 - gap / 2 + gap, 45 + line, 0);
+                              return m;
+                            }},
+                      // A short bar between two long ones (a window's), broken to stubs a little
+                      // longer than the line is wide.
+                      Break{"BetweenStubs", [](int line, int gap) {
+                              InkMask m = Blank(120, 90);
+                              Frame(m, 10, 10, 110, 80, line);
+                              const int stub = line + 2, top = 45 - gap / 2 - stub - line, bottom = 45 + (gap - gap / 2) + stub;
+                              Fill(m, 10, top, 110, top + line);
+                              Fill(m, 10, bottom, 110, bottom + line);
+                              Fill(m, 60, top, 60 + line, bottom + line);
+                              Fill(m, 60, 45 - gap / 2, 60 + line, 45 - gap / 2 + gap, 0);
+                              return m;
+                            }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LinkEnds, LeavesApartWhatStandsApart) {
+  const int line = 3;
+  const LinkParams params = Linking(line);
+  struct Case {
+    const char* name;
+    std::function<void(InkMask&)> draw;
+  } cases[] = {
+      // Ends side by side, a break's width apart: a line's side is not where it continues.
+      {"ParallelEnds", [](InkMask& m) { Fill(m, 10, 30, 60, 33), Fill(m, 10, 37, 60, 40); }},
+      {"ParallelEndsStaggered", [](InkMask& m) { Fill(m, 10, 30, 60, 33), Fill(m, 50, 37, 100, 40); }},
+      // A line ending just beyond the reach from another shape's side.
+      {"BeyondReach", [](InkMask& m) { Fill(m, 10, 30, 60, 33), Fill(m, 60 + 2 * 3 + 4, 10, 60 + 2 * 3 + 7, 60); }},
+      {"DottedLine",
+       [](InkMask& m) {
+         for (int x = 10; x < 100; x += 6) Fill(m, x, 30, x + 3, 33);
+       }},
+      {"ShortDashes",
+       [](InkMask& m) {
+         for (int x = 10; x < 100; x += 11) Fill(m, x, 30, x + 6, 33);
+       }},
+  };
+  for (const Case& c : cases) {
+    InkMask m = Blank(110, 80);
+    c.draw(m);
+    int links = 0;
+    const InkMask linked = LinkLineEnds(m, params, links);
+    EXPECT_EQ(links, 0) << c.name;
+    EXPECT_EQ(linked.ink, m.ink) << c.name;
+  }
+  // The same line within reach is joined, with ink at least two pixels thick all the way.
+  InkMask m = Blank(110, 80);
+  Fill(m, 10, 30, 60, 33);
+  Fill(m, 60 + 2 * line, 10, 60 + 2 * line + 3, 60);
+  int links = 0;
+  const InkMask linked = LinkLineEnds(m, params, links);
+  EXPECT_EQ(links, 1);
+  for (int x = 60; x < 60 + 2 * line; ++x) EXPECT_TRUE(At(linked, x, 30 + 1) && (At(linked, x, 30) || At(linked, x, 32))) << x;
+}
+
 TEST(CloseGaps, BridgesBreaksUpToTwiceTheLineWidth) {
   for (int line : {2, 3, 4, 6}) {
     for (int gap = 1; gap <= 2 * line; ++gap) {
