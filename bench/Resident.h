@@ -5,12 +5,13 @@
 
 namespace pintoola {
 
-// VmRSS of /proc/<pid>/status in bytes; `pid` "self" for this process. 0 when unreadable.
-inline double ResidentBytes(const std::string& pid = "self") {
+// A size field ("VmRSS:", "VmHWM:") of /proc/<pid>/status in bytes; `pid` "self" for this process.
+// 0 when unreadable.
+inline double StatusBytes(const std::string& field, const std::string& pid = "self") {
   std::ifstream status("/proc/" + pid + "/status");
   std::string key;
   while (status >> key) {
-    if (key == "VmRSS:") {
+    if (key == field) {
       double kb = 0;
       status >> kb;
       return kb * 1024.0;
@@ -19,5 +20,8 @@ inline double ResidentBytes(const std::string& pid = "self") {
   }
   return 0;
 }
+
+inline double ResidentBytes(const std::string& pid = "self") { return StatusBytes("VmRSS:", pid); }
+inline double PeakResidentBytes(const std::string& pid = "self") { return StatusBytes("VmHWM:", pid); }
 
 }  // namespace pintoola

@@ -5,29 +5,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <string>
 
+#include "bench/Resident.h"
 #include "pageprep/PagePrep.h"
 #include "pageprep/Steps.h"
 
 namespace {
 
 using namespace pintoola::pageprep;
-
-double PeakResidentBytes() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  while (status >> key) {
-    if (key == "VmHWM:") {
-      double kb = 0;
-      status >> kb;
-      return kb * 1024.0;
-    }
-    status.ignore(1 << 16, '\n');
-  }
-  return 0;
-}
+using pintoola::PeakResidentBytes;
 
 // Rings and boxes drawn with `line`-pixel strokes on paper whose brightness falls from 245 to 150
 // across the page with a darker fold down the middle; ink at a third of the paper, light noise.
