@@ -8,6 +8,7 @@
 
 #include "core/Errors.h"
 #include "engine/PageBitmap.h"
+#include "pageprep/Steps.h"
 #include "platform/Files.h"
 #include "platform/PictureDecoder.h"
 
@@ -50,32 +51,8 @@ QString WritePage(const pageprep::InkMask& mask, const QString& folder, const QS
 QImage TintedAreas(const pageprep::InkMask& mask) {
   QImage image(mask.width, mask.height, QImage::Format_RGB32);
   if (image.isNull()) return image;
-  const size_t count = static_cast<size_t>(mask.width) * static_cast<size_t>(mask.height);
-  std::vector<int> label(count, -1);
-  std::vector<size_t> stack;
   int areas = 0;
-  // 4-connected, as the fill spreads.
-  for (size_t start = 0; start < count; ++start) {
-    if (mask.ink[start] || label[start] >= 0) continue;
-    label[start] = areas;
-    stack.push_back(start);
-    while (!stack.empty()) {
-      const size_t at = stack.back();
-      stack.pop_back();
-      const int x = static_cast<int>(at % static_cast<size_t>(mask.width));
-      const auto visit = [&](size_t next) {
-        if (!mask.ink[next] && label[next] < 0) {
-          label[next] = areas;
-          stack.push_back(next);
-        }
-      };
-      if (x > 0) visit(at - 1);
-      if (x + 1 < mask.width) visit(at + 1);
-      if (at >= static_cast<size_t>(mask.width)) visit(at - static_cast<size_t>(mask.width));
-      if (at + static_cast<size_t>(mask.width) < count) visit(at + static_cast<size_t>(mask.width));
-    }
-    ++areas;
-  }
+  const std::vector<int> label = pageprep::LabelAreas(mask, areas);
   for (int y = 0; y < mask.height; ++y) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < mask.width; ++x) {

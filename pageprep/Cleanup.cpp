@@ -428,4 +428,14 @@ int CountAreas(const InkMask& mask) {
   return areas;
 }
 
+std::vector<int> LabelAreas(const InkMask& mask, int& areas) {
+  std::vector<int> label(mask.ink.size(), -1);
+  areas = 0;
+  ForEachComponent(mask, 0, false, [&](const std::vector<int>& pixels) {
+    for (int i : pixels) label[static_cast<size_t>(i)] = areas;
+    ++areas;
+  });
+  return label;
+}
+
 }  // namespace pintoola::pageprep

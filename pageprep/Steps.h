@@ -109,5 +109,7 @@ InkMask MergeSmallAreas(InkMask mask, int minPixels, int minWidth);
 
 // Paper areas as the fill sees them: 4-connected.
 int CountAreas(const InkMask& mask);
+// The same areas numbered 0.. in the order of their first pixel, row by row; -1 for ink.
+std::vector<int> LabelAreas(const InkMask& mask, int& areas);
 
 }  // namespace pintoola::pageprep
